@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <cstdint>
+
+// The game's colours are 32-bit values: red in the low byte, green in the next, blue in
+// the third. A value with the top bit set names a system colour by its number instead.
+namespace platform {
+
+using Color = std::uint32_t;
+
+inline constexpr Color ButtonFace = 0x8000000F; // system colour 15
+inline constexpr Color White = 0x00FFFFFF;
+inline constexpr Color Red = 0x000000FF;
+inline constexpr Color LightGrey = 0x00C0C0C0; // RGB 192, 192, 192
+
+constexpr Color rgb(int r, int g, int b)
+{
+    return Color(r) | (Color(g) << 8) | (Color(b) << 16);
+}
+
+constexpr bool isSystemColor(Color c)
+{
+    return (c & 0x80000000u) != 0;
+}
+
+// The colour as the toolkit paints it: a system colour is looked up in the palette of the
+// widget that shows it.
+QColor toQColor(Color c, const QPalette& palette);
+
+} // namespace platform

@@ -1,0 +1,107 @@
+#include "platform/Label.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace platform {
+
+Label::Label(QWidget* parent, const QString& name, Border border) : QLabel(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    if (border == Border::FixedSingle) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+    }
+    paintBackColor();
+}
+
+void Label::setBackColor(Color color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    paintBackColor();
+}
+
+void Label::paintBackColor()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(backColor_, p));
+    setPalette(p);
+}
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void Label::changeEvent(QEvent* event)
+{
+    // A system colour follows the palette when the desktop's colours change.
+    if (event->type() == QEvent::ApplicationPaletteChange && isSystemColor(backColor_))
+        paintBackColor();
+    QLabel::changeEvent(event);
+}
+
+namespace {
+
+QFont sansSerif(int pointSize, QFont::Weight weight)
+{
+    QFont font(QStringLiteral("MS Sans Serif"), pointSize, weight);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+QFont boldCaptionFont()
+{
+    return sansSerif(12, QFont::Bold);
+}
+
+QFont defaultCaptionFont()
+{
+    return sansSerif(8, QFont::Normal);
+}
+
+} // namespace platform

@@ -1,0 +1,106 @@
+#include "platform/MsgBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+MsgBoxAnswerer& answerer()
+{
+    static MsgBoxAnswerer theAnswerer;
+    return theAnswerer;
+}
+
+QMessageBox::Icon toIcon(MsgBoxIcon icon)
+{
+    switch (icon) {
+    case MsgBoxIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgBoxIcon::Question:
+        return QMessageBox::Question;
+    case MsgBoxIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgBoxIcon::Information:
+        return QMessageBox::Information;
+    case MsgBoxIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString buttonText(MsgBoxResult answer)
+{
+    switch (answer) {
+    case vbOK:
+        return QStringLiteral("OK");
+    case vbCancel:
+        return QStringLiteral("Cancel");
+    case vbAbort:
+        return QStringLiteral("&Abort");
+    case vbRetry:
+        return QStringLiteral("&Retry");
+    case vbIgnore:
+        return QStringLiteral("&Ignore");
+    case vbYes:
+        return QStringLiteral("&Yes");
+    case vbNo:
+        return QStringLiteral("&No");
+    }
+    return {};
+}
+
+QMessageBox::ButtonRole buttonRole(MsgBoxResult answer)
+{
+    switch (answer) {
+    case vbYes:
+        return QMessageBox::YesRole;
+    case vbNo:
+        return QMessageBox::NoRole;
+    case vbCancel:
+    case vbAbort:
+        return QMessageBox::RejectRole;
+    default:
+        return QMessageBox::AcceptRole;
+    }
+}
+
+} // namespace
+
+void setMsgBoxAnswerer(MsgBoxAnswerer a)
+{
+    answerer() = std::move(a);
+}
+
+int MsgBox(const QString& prompt, int style, const QString& title)
+{
+    if (answerer())
+        return answerer()(prompt, style, title);
+
+    const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
+    QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MsgBox"));
+    MsgBoxResult answers[3];
+    const int count = msgBoxAnswers(decoded.buttons, answers);
+    QPushButton* buttons[3] = {};
+    for (int i = 0; i < count; ++i) {
+        buttons[i] = box.addButton(buttonText(answers[i]), buttonRole(answers[i]));
+        buttons[i]->setObjectName(QStringLiteral("MsgBoxButton_%1").arg(answers[i]));
+    }
+    box.setDefaultButton(buttons[decoded.defaultButton]);
+    // A box with one button, or with Cancel, closes on Escape with that answer; a Yes/No
+    // box closed some other way answers No.
+    if (count == 1)
+        box.setEscapeButton(buttons[0]);
+    box.exec();
+    for (int i = 0; i < count; ++i) {
+        if (box.clickedButton() == buttons[i])
+            return answers[i];
+    }
+    return decoded.buttons == MsgBoxButtons::YesNo ? vbNo : answers[count - 1];
+}
+
+} // namespace platform

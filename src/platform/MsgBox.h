@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/MsgBoxStyle.h"
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+// Shows a modal message box described by its style number and returns the answer
+// (vbOK, vbYes, vbNo, ...). Boxes that name no title carry the program's title.
+int MsgBox(const QString& prompt, int style = 0, const QString& title = QStringLiteral("Blinzor"));
+
+// The one seam through which tests answer message boxes: while an answerer is set, every
+// box is handed to it instead of being shown, and its return value is the answer.
+using MsgBoxAnswerer = std::function<int(const QString& prompt, int style, const QString& title)>;
+void setMsgBoxAnswerer(MsgBoxAnswerer answerer);
+
+} // namespace platform

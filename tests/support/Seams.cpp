@@ -1,0 +1,51 @@
+#include "Seams.h"
+
+#include "platform/Beep.h"
+#include "platform/MsgBox.h"
+#include "platform/Random.h"
+
+#include <QTest>
+
+MsgBoxRecorder::MsgBoxRecorder(int a) : answer(a)
+{
+    platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
+        calls.append({prompt, style, title});
+        if (onBox)
+            onBox(calls.last());
+        return answer;
+    });
+}
+
+MsgBoxRecorder::~MsgBoxRecorder()
+{
+    platform::setMsgBoxAnswerer({});
+}
+
+ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
+{
+    platform::setRndScript([this] {
+        ++draws_;
+        if (values_.empty()) {
+            QTest::qFail("Rnd() drew more numbers than the test scripted", __FILE__, __LINE__);
+            return 0.0f;
+        }
+        const float r = values_.front();
+        values_.pop_front();
+        return r;
+    });
+}
+
+ScriptedRnd::~ScriptedRnd()
+{
+    platform::setRndScript({});
+}
+
+BeepCounter::BeepCounter()
+{
+    platform::setBeepHook([this] { ++count; });
+}
+
+BeepCounter::~BeepCounter()
+{
+    platform::setBeepHook({});
+}

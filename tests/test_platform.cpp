@@ -1,0 +1,162 @@
+// The thin layer over the toolkit: message boxes by style number, the random generator,
+// timers, picture strips and reading numbers back from labels.
+#include "RealModal.h"
+#include "platform/MsgBox.h"
+#include "platform/PictureClip.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+#include "platform/Val.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+#include <cmath>
+
+using namespace platform;
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void styleNumbersDecodeIntoButtonsIconAndDefault_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("defaultButton");
+        QTest::newRow("0") << 0 << int(MsgBoxButtons::OK) << int(MsgBoxIcon::None) << 0;
+        QTest::newRow("16") << 16 << int(MsgBoxButtons::OK) << int(MsgBoxIcon::Critical) << 0;
+        QTest::newRow("48") << 48 << int(MsgBoxButtons::OK) << int(MsgBoxIcon::Exclamation) << 0;
+        QTest::newRow("64") << 64 << int(MsgBoxButtons::OK) << int(MsgBoxIcon::Information) << 0;
+        QTest::newRow("292") << 292 << int(MsgBoxButtons::YesNo) << int(MsgBoxIcon::Question) << 1;
+        QTest::newRow("second default of one") << 256 << int(MsgBoxButtons::OK) << 0 << 0;
+    }
+    void styleNumbersDecodeIntoButtonsIconAndDefault()
+    {
+        QFETCH(int, style);
+        QFETCH(int, buttons);
+        QFETCH(int, icon);
+        QFETCH(int, defaultButton);
+        const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
+        QCOMPARE(int(decoded.buttons), buttons);
+        QCOMPARE(int(decoded.icon), icon);
+        QCOMPARE(decoded.defaultButton, defaultButton);
+    }
+
+    void realBoxShowsItsStyleAndReturnsThePressedButton()
+    {
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QStringList buttons;
+        whenModalAppears([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            title = box->windowTitle();
+            icon = box->icon();
+            for (QAbstractButton* b : box->buttons())
+                buttons.append(b->text().remove(QLatin1Char('&')));
+            QCOMPARE(box->defaultButton()->text(), QStringLiteral("&No"));
+            clickButton(box, QStringLiteral("Yes"));
+        });
+        QCOMPARE(MsgBox(QStringLiteral("Really?"), 292, QStringLiteral("Ending")), int(vbYes));
+        QCOMPARE(title, QStringLiteral("Ending"));
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(buttons, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+    }
+
+    void enterAndEscapeOnRealBoxes()
+    {
+        whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+        QCOMPARE(MsgBox(QStringLiteral("?"), 292), int(vbNo)); // No is the default
+        whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+        QCOMPARE(MsgBox(QStringLiteral("Over"), 48, QStringLiteral("Game Over")), int(vbOK));
+        whenModalAppears([](QWidget* box) {
+            QCOMPARE(qobject_cast<QMessageBox*>(box)->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->windowTitle(), QStringLiteral("Blinzor")); // the default title
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(MsgBox(QStringLiteral("plain")), int(vbOK));
+    }
+
+    void rndStaysInUnitIntervalAndSpreads()
+    {
+        int low = 0;
+        double sum = 0;
+        for (int i = 0; i < 20000; ++i) {
+            const float r = Rnd();
+            QVERIFY(r >= 0.0f && r < 1.0f);
+            low += r < 0.1f;
+            sum += r;
+        }
+        QVERIFY(low > 1700 && low < 2300);
+        QVERIFY(std::abs(sum / 20000 - 0.5) < 0.02);
+    }
+
+    void reseedsInOneClockTickStillGiveIndependentDraws()
+    {
+        QList<float> draws;
+        for (int i = 0; i < 200; ++i) {
+            Randomize();
+            draws.append(Rnd());
+        }
+        std::sort(draws.begin(), draws.end());
+        QVERIFY(std::adjacent_find(draws.begin(), draws.end()) == draws.end());
+    }
+
+    void scriptReplacesTheGeneratorUntilRemoved()
+    {
+        setRndScript([] { return 0.25f; });
+        QCOMPARE(Rnd(), 0.25f);
+        setRndScript({});
+        QVERIFY(Rnd() != 0.25f || Rnd() != 0.25f);
+    }
+
+    void timerEnabledFlagStartsAndStops()
+    {
+        Timer t(nullptr, QStringLiteral("TimerTest"), 40, false);
+        QVERIFY(!t.enabled());
+        int ticks = 0;
+        connect(&t, &QTimer::timeout, [&] { ++ticks; });
+        t.setEnabled(true);
+        QVERIFY(t.enabled());
+        QTRY_VERIFY(ticks >= 2);
+        t.setEnabled(false);
+        const int stopped = ticks;
+        QTest::qWait(120);
+        QCOMPARE(ticks, stopped);
+        QCOMPARE(t.objectName(), QStringLiteral("TimerTest"));
+    }
+
+    void pictureClipHandsOutCellsLeftToRight()
+    {
+        QImage strip(40, 7, QImage::Format_RGB32);
+        for (int n = 0; n < 4; ++n) {
+            QPainter p(&strip);
+            p.fillRect(10 * n, 0, 10, 7, QColor(n * 60, 0, 0));
+        }
+        QTemporaryFile file(QDir::tempPath() + QStringLiteral("/stripXXXXXX.png"));
+        QVERIFY(file.open());
+        QVERIFY(strip.save(file.fileName(), "PNG"));
+        const PictureClip clip(file.fileName());
+        QCOMPARE(clip.cellSize(), QSize(10, 7));
+        for (int n = 0; n < 4; ++n)
+            QCOMPARE(clip.GraphicCell(n).toImage().pixelColor(5, 3), QColor(n * 60, 0, 0));
+    }
+
+    void valReadsTheLeadingNumber()
+    {
+        QCOMPARE(Val(QString()), 0);
+        QCOMPARE(Val(QStringLiteral("20")), 20);
+        QCOMPARE(Val(QStringLiteral("-3")), -3);
+        QCOMPARE(Val(QStringLiteral(" 7x")), 7);
+        QCOMPARE(Val(QStringLiteral("x7")), 0);
+        QCOMPARE(Val(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "test_platform.moc"
