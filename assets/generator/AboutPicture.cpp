@@ -1,0 +1,146 @@
+#include "AboutPicture.h"
+
+#include <QFont>
+#include <array>
+
+namespace artwork {
+
+namespace {
+
+constexpr QRect Slate{28, 132, 436, 276};
+constexpr QRect BoardCorner{493, 141, 74, 74}; // framed to line up with the buttons below
+constexpr int BoardCell = 22;
+constexpr int BoardGap = 4;
+
+const QColor ButtonFace(192, 192, 192);
+const QColor ButtonLight(255, 255, 255);
+const QColor ButtonSoftLight(223, 223, 223);
+const QColor ButtonShade(128, 128, 128);
+const QColor ButtonDark(0, 0, 0);
+const QColor Lime(206, 232, 70);
+const QColor Chalk(218, 218, 206);
+const QColor Engraved(12, 14, 12);
+
+QFont font(int pixelSize, bool bold = false, bool italic = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+// Text cut into the slate: a dark line above and left of the letters makes them sit in it.
+void engrave(QPainter& painter, QPoint at, const QString& text, const QColor& colour)
+{
+    painter.setPen(Engraved);
+    painter.drawText(at - QPoint(1, 1), text);
+    painter.setPen(colour);
+    painter.drawText(at, text);
+}
+
+MetalLettering aboutLettering()
+{
+    return MetalLettering({MetalLettering::fitText(QStringLiteral("BLINZOR"), font(80, true),
+                                                   QRectF(40, 24, 496, 80))});
+}
+
+} // namespace
+
+AboutPicture::AboutPicture() : wall_(QSizeF(LogicalSize), 4051998), lettering_(aboutLettering())
+{}
+
+void AboutPicture::drawSlate(QPainter& painter) const
+{
+    painter.fillRect(Slate, QColor(44, 48, 46));
+    // Sunk into the wall: shadow along the top and left edges, light along the bottom and right.
+    painter.fillRect(QRect(Slate.left(), Slate.top(), Slate.width(), 3), QColor(22, 24, 22));
+    painter.fillRect(QRect(Slate.left(), Slate.top(), 3, Slate.height()), QColor(22, 24, 22));
+    painter.fillRect(QRect(Slate.left() + 3, Slate.bottom() - 1, Slate.width() - 3, 2),
+                     QColor(150, 150, 142));
+    painter.fillRect(QRect(Slate.right() - 1, Slate.top() + 3, 2, Slate.height() - 3),
+                     QColor(150, 150, 142));
+}
+
+void AboutPicture::drawWords(QPainter& painter) const
+{
+    const int left = Slate.left() + 22;
+    painter.setFont(font(30, true));
+    engrave(painter, QPoint(left, Slate.top() + 48), QStringLiteral("Blinzor"), Lime);
+    painter.setFont(font(14));
+    engrave(painter, QPoint(left + 150, Slate.top() + 47), QStringLiteral("Version 3.00"), Chalk);
+    painter.fillRect(QRect(left, Slate.top() + 62, Slate.width() - 44, 1), QColor(110, 128, 30));
+
+    painter.setFont(font(14, true));
+    engrave(painter, QPoint(left, Slate.top() + 96), QStringLiteral("How to play"), Lime);
+    const std::array<QString, 5> rules{
+        QStringLiteral("Take a number from the line that is open to you:"),
+        QStringLiteral("the first player takes from a column, the second from a row."),
+        QStringLiteral("The line through your number opens for your opponent."),
+        QStringLiteral("When the open line is empty the game ends: the higher"),
+        QStringLiteral("score wins it, and three won games win the match."),
+    };
+    painter.setFont(font(13));
+    for (std::size_t i = 0; i < rules.size(); ++i)
+        engrave(painter, QPoint(left, Slate.top() + 122 + int(i) * 21), rules[i], Chalk);
+
+    painter.setFont(font(12, false, true));
+    engrave(painter, QPoint(left, Slate.bottom() - 20), QStringLiteral("The Blinzor developers"),
+            QColor(170, 170, 160));
+}
+
+// Three by three cells of a game in progress: the open column is white and the computer has
+// picked its cell in red.
+void AboutPicture::drawBoardCorner(QPainter& painter) const
+{
+    static const std::array<const char*, 9> Values{"7", "3", "5", "1", "9", "4", "8", "2", "6"};
+    const QRect frame = BoardCorner.adjusted(-5, -5, 5, 5);
+    painter.fillRect(frame, ButtonShade);
+    painter.fillRect(frame.adjusted(0, 0, -2, -2), ButtonLight);
+    painter.fillRect(frame.adjusted(2, 2, -2, -2), ButtonFace);
+    painter.setFont(font(14, true));
+    for (int i = 0; i < 9; ++i) {
+        const int row = i / 3;
+        const int col = i % 3;
+        const QRect cell(BoardCorner.left() + col * (BoardCell + BoardGap),
+                         BoardCorner.top() + row * (BoardCell + BoardGap), BoardCell, BoardCell);
+        QColor back = ButtonFace;
+        if (col == 1)
+            back = row == 2 ? QColor(255, 0, 0) : QColor(255, 255, 255);
+        painter.fillRect(cell, back);
+        painter.setPen(ButtonDark);
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        painter.drawText(cell, Qt::AlignCenter, QString::fromLatin1(Values[std::size_t(i)]));
+    }
+}
+
+// A raised push button in the classic style, lit from the top left.
+void AboutPicture::drawButton(QPainter& painter, const QRect& place, const QString& caption) const
+{
+    const QRect r = place;
+    painter.fillRect(r, ButtonDark);
+    painter.fillRect(r.adjusted(0, 0, -1, -1), ButtonLight);
+    painter.fillRect(r.adjusted(1, 1, -1, -1), ButtonShade);
+    painter.fillRect(r.adjusted(1, 1, -2, -2), ButtonSoftLight);
+    painter.fillRect(r.adjusted(2, 2, -2, -2), ButtonFace);
+    painter.setPen(ButtonDark);
+    painter.setFont(font(11));
+    painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+}
+
+QImage AboutPicture::draw(int scale) const
+{
+    QImage picture = wall_.draw(scale);
+    lettering_.paintOnto(picture, scale);
+    QPainter painter(&picture);
+    painter.scale(scale, scale);
+    drawSlate(painter);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    drawWords(painter);
+    drawBoardCorner(painter);
+    drawButton(painter, OkButton, QStringLiteral("OK"));
+    drawButton(painter, SysInfoButton, QStringLiteral("&System Info..."));
+    return picture;
+}
+
+} // namespace artwork
