@@ -1,0 +1,66 @@
+#include "game/ProgramWide.h"
+#include "game/Scoring.h"
+#include "platform/Val.h"
+#include "ui/Dravik.h"
+
+// One move: a person's click on a cell, or the computer's move played through the same
+// door. Only a white or red cell can be taken, and only while the clock runs.
+void Dravik::kK_Click(int Index)
+{
+    if (Index < 0 || Index >= int(kK.size()))
+        return;
+    platform::Label* cell = kK[std::size_t(Index)];
+    if (cell->backColor() == platform::ButtonFace || !TimerTime->enabled())
+        return;
+
+    cell->setVisible(false);
+    const int v = platform::Val(cell->caption());
+    Ochki[std::size_t(Hod)] =
+        scoring::addToScore(Ochki[std::size_t(Hod)], scoring::moverGain(v, Uroven, Hod, Ochki[0]));
+
+    // The opponent of a game's first move gets half its value: an empty score label means
+    // that player's score has not been shown in this game yet.
+    const int o = (Hod + 1) % 2;
+    if (lPl[std::size_t(o)]->caption().isEmpty()) {
+        Ochki[std::size_t(o)] =
+            scoring::addToScore(Ochki[std::size_t(o)], scoring::firstMoveCompensation(v));
+        showScore(o);
+    }
+    showScore(Hod);
+
+    if (Uroven != -1 && Pole.contains(Index / 10, Index % 10))
+        Pole(Index / 10, Index % 10) = 0;
+
+    PogasiKletki();
+    lPl[std::size_t(Hod)]->setBackColor(platform::ButtonFace);
+    Hod = (Hod + 1) % 2;
+    lTime->setCaption(QString()); // the clock starts again from its full count
+    lPl[std::size_t(Hod)]->setBackColor(platform::White);
+    EstHod = 0;
+    openLineThrough(Index);
+
+    if (EstHod == 0)
+        GameOver();
+    // The computer goes through its choosing phase even after the game has ended: its move
+    // is then refused because the clock is off, and the board is enabled again.
+    if (Uroven != -1 && Hod == 1)
+        ComputerHod();
+}
+
+// Player 0 must answer in the column of the cell just taken, player 1 in its row. The whole
+// line is painted, taken cells included; only cells still on the board count as a move.
+void Dravik::openLineThrough(int Index)
+{
+    Liniya = Hod == 0 ? Index % 10 : Index / 10;
+    for (int i = 0; i < Razmer; ++i) {
+        platform::Label* cell = kK[std::size_t(Hod == 0 ? 10 * i + Liniya : 10 * Liniya + i)];
+        cell->setBackColor(platform::White);
+        if (cell->isVisibleTo(this))
+            EstHod = 1;
+    }
+}
+
+void Dravik::showScore(int player)
+{
+    lPl[std::size_t(player)]->setCaption(QString::number(Ochki[std::size_t(player)]));
+}

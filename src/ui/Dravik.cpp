@@ -1,0 +1,200 @@
+#include "ui/Dravik.h"
+
+#include "platform/Image.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+
+using platform::Label;
+using platform::twipsRect;
+
+namespace {
+
+// The window's client area below the menu bar, in twips: 7830 by 5175.
+constexpr int ClientWidth = 7830;
+constexpr int ClientHeight = 5175;
+
+void setBackColor(QWidget* w, platform::Color color)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, platform::toQColor(color, p));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+Label* boldLabel(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* l = new Label(parent, name, Label::Border::FixedSingle);
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(platform::boldCaptionFont());
+    return l;
+}
+
+// Where the toolkit's default font runs wider than the design's, a caption keeps its
+// place but grows to the right rather than being cut off.
+void fitCaption(QWidget* w)
+{
+    w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+}
+
+QString indexed(const char* name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace
+
+Dravik::Dravik(QWidget* parent)
+    : QMainWindow(parent), PictureClip1(QStringLiteral(":/glint1.bmp")),
+      PictureClip2(QStringLiteral(":/glint2.bmp")), titlePicture_(QStringLiteral(":/title.bmp"))
+{
+    setObjectName(QStringLiteral("Dravik"));
+    setWindowTitle(QStringLiteral("BLINZOR"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+    client->setFont(platform::defaultCaptionFont());
+    setBackColor(client, platform::LightGrey);
+    // The open line is told from the rest by white against button face: keep the face a
+    // clear grey whatever the desktop's theme makes of it.
+    QPalette face = client->palette();
+    face.setColor(QPalette::Button, QColor(212, 212, 212));
+    client->setPalette(face);
+    setCentralWidget(client);
+
+    buildBoard(client);
+    buildScores(client);
+    buildSizeFrame(client);
+    buildTitlePicture(client);
+    buildMenus();
+    buildTimers();
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Dravik::sessionEnding,
+            Qt::DirectConnection);
+
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Dravik::buildBoard(QWidget* client)
+{
+    // Cell i sits in row i div 10, column i mod 10: 375 twips square, 480 apart.
+    for (int i = 0; i < 100; ++i) {
+        Label* cell = boldLabel(client, indexed("kK", i),
+                                twipsRect(360 + 480 * (i % 10), 120 + 480 * (i / 10), 375, 375));
+        cell->setFocusPolicy(Qt::TabFocus); // tab order follows the index
+        connect(cell, &Label::clicked, this, [this, i] { kK_Click(i); });
+        kK[std::size_t(i)] = cell;
+    }
+}
+
+void Dravik::buildScores(QWidget* client)
+{
+    for (int i = 0; i < 2; ++i) {
+        const auto p = std::size_t(i);
+        LabelS[p] =
+            boldLabel(client, indexed("LabelS", i), twipsRect(7320, 120 + 480 * i, 375, 375));
+        label[p] = new Label(client, indexed("label", i));
+        label[p]->setGeometry(twipsRect(5280, 240 + 480 * i, 1170, 255));
+        label[p]->setBackColor(platform::LightGrey);
+        lPl[p] = boldLabel(client, indexed("lPl", i), twipsRect(6480, 120 + 480 * i, 735, 375));
+    }
+    labelT = new Label(client, QStringLiteral("labelT"));
+    labelT->setGeometry(twipsRect(5280, 2160, 375, 255));
+    labelT->setBackColor(platform::LightGrey);
+    labelT->setCaption(QStringLiteral("Time:"));
+    fitCaption(labelT);
+    lTime = boldLabel(client, QStringLiteral("lTime"), twipsRect(5880, 2040, 495, 375));
+}
+
+void Dravik::buildSizeFrame(QWidget* client)
+{
+    fBoard = new QGroupBox(QStringLiteral("Board"), client);
+    fBoard->setObjectName(QStringLiteral("fBoard"));
+    fBoard->setGeometry(twipsRect(6480, 1080, 1215, 1335));
+    setBackColor(fBoard, platform::LightGrey);
+    static const char* const captions[] = {"5x5", "8x8", "10x10"};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(QLatin1String(captions[i]), fBoard);
+        option->setObjectName(indexed("ob", i));
+        option->setGeometry(twipsRect(240, 240 + 360 * i, 735, 255));
+        setBackColor(option, platform::LightGrey);
+        option->setBackgroundRole(QPalette::Window); // not the button face behind the text
+        fitCaption(option);
+        // Raised whether the person or the program selects the option.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                ob_Click(i);
+        });
+        ob[std::size_t(i)] = option;
+    }
+}
+
+void Dravik::buildTitlePicture(QWidget* client)
+{
+    pic = new platform::Image(client, QStringLiteral("pic"));
+    pic->setGeometry(twipsRect(5160, 2640, 2505, 2280));
+    pic->setPicture(&titlePicture_);
+    Image2 = new platform::Image(pic, QStringLiteral("Image2"));
+    Image2->setGeometry(
+        QRect(QPoint(platform::px(390), platform::px(360)), PictureClip2.cellSize()));
+    Image1 = new platform::Image(pic, QStringLiteral("Image1"));
+    Image1->setGeometry(
+        QRect(QPoint(platform::px(1560), platform::px(1080)), PictureClip1.cellSize()));
+}
+
+void Dravik::buildMenus()
+{
+    auto action = [this](QMenu* menu, const char* name, const QString& text,
+                         const QKeySequence& key, void (Dravik::*handler)()) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    mGame = menuBar()->addMenu(QStringLiteral("Game"));
+    mGame->setObjectName(QStringLiteral("mGame"));
+    mNew = mGame->addMenu(QStringLiteral("New"));
+    mNew->setObjectName(QStringLiteral("mNew"));
+    mNewGame = action(mNew, "mNewGame", QStringLiteral("New Blinzor"),
+                      QKeySequence(Qt::CTRL | Qt::Key_N), &Dravik::mNewGame_Click);
+    k = mNew->addSeparator();
+    k->setObjectName(QStringLiteral("k"));
+    m1vs1 = action(mNew, "m1vs1", QStringLiteral("Humans vs Orcs"), QKeySequence(Qt::Key_F2),
+                   &Dravik::m1vs1_Click);
+    m1vsC = action(mNew, "m1vsC", QStringLiteral("You vs Me"), QKeySequence(Qt::Key_F3),
+                   &Dravik::m1vsC_Click);
+    mExit = action(mGame, "mExit", QStringLiteral("Exit"), QKeySequence(Qt::Key_F4),
+                   &Dravik::mExit_Click);
+
+    mHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mHelp->setObjectName(QStringLiteral("mHelp"));
+    mAbout = action(mHelp, "mAbout", QStringLiteral("Help..."), QKeySequence(Qt::Key_F1),
+                    &Dravik::mAbout_Click);
+}
+
+void Dravik::buildTimers()
+{
+    auto timer = [this](const char* name, int intervalMs, bool enabled, void (Dravik::*handler)()) {
+        auto* t = new platform::Timer(this, QLatin1String(name), intervalMs, enabled);
+        connect(t, &QTimer::timeout, this, handler);
+        return t;
+    };
+    TimerBliki = timer("TimerBliki", 200, true, &Dravik::TimerBliki_Timer);
+    TimerDvizen = timer("TimerDvizen", 50, true, &Dravik::TimerDvizen_Timer);
+    TimerCompHod = timer("TimerCompHod", 300, false, &Dravik::TimerCompHod_Timer);
+    TimerTime = timer("TimerTime", 500, false, &Dravik::TimerTime_Timer);
+}

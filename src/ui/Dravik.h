@@ -1,0 +1,131 @@
+#pragma once
+
+#include "game/BoardMatrix.h"
+#include "game/Variant.h"
+#include "platform/Label.h"
+#include "platform/PictureClip.h"
+#include "platform/Timer.h"
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QGroupBox;
+class QMenu;
+class QRadioButton;
+class QSessionManager;
+
+namespace platform {
+class Image;
+}
+
+// The main window: the board, the scores, the clock, the size options, the title picture,
+// the menus and the four timers. It owns the game's state as plain fields; its handlers
+// live beside the rules they carry out (game/, flow/, timers/), its description in ui/.
+class Dravik : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Dravik(QWidget* parent = nullptr);
+
+    // --- Game state, in declaration order ---
+
+    BoardMatrix Pole;                    // the computer's view of the board
+    int Hod = 0;                         // the player to move: 0 or 1
+    int EstHod = 0;                      // 1 while the line just opened still holds a cell
+    int Liniya = 0;                      // the open line: a column while Hod is 0, a row while 1
+    Variant<int> RazmerVibor;            // the size option in force, 0 to 2; none before the first
+    std::int16_t Razmer = 0;             // the board side: 0 (none chosen), 5, 8 or 10
+    double Maks = 0;                     // the computer's working maximum
+    std::array<double, 4> Ocenka{};      // the computer's evaluation; Ocenka[3] is its column
+    int Takt = 0;                        // ticks of the computer's delay
+    std::array<std::int16_t, 2> Ochki{}; // the scores, by player
+    Variant<int> Kadr1;                  // glint phase of Image1 (none reads as 0)
+    std::int16_t Kadr2 = 0;              // glint phase of Image2
+
+    // --- Controls ---
+
+    std::array<platform::Label*, 100> kK{};   // the cells, 10 x row + column
+    std::array<platform::Label*, 2> lPl{};    // the scores
+    std::array<platform::Label*, 2> label{};  // the scores' titles
+    std::array<platform::Label*, 2> LabelS{}; // games won in the match
+    platform::Label* lTime = nullptr;         // the turn clock
+    platform::Label* labelT = nullptr;        // "Time:"
+    QGroupBox* fBoard = nullptr;
+    std::array<QRadioButton*, 3> ob{}; // "5x5", "8x8", "10x10"
+    platform::Image* pic = nullptr;    // the title picture
+    platform::Image* Image1 = nullptr;
+    platform::Image* Image2 = nullptr;
+    platform::PictureClip PictureClip1;      // glint frames for Image1
+    platform::PictureClip PictureClip2;      // glint frames for Image2
+    platform::Timer* TimerBliki = nullptr;   // 200 ms, glints
+    platform::Timer* TimerDvizen = nullptr;  // 50 ms, the "Satan" shake
+    platform::Timer* TimerCompHod = nullptr; // 300 ms, the computer's delay
+    platform::Timer* TimerTime = nullptr;    // 500 ms, the turn clock
+    QMenu* mGame = nullptr;
+    QMenu* mNew = nullptr;
+    QAction* mNewGame = nullptr;
+    QAction* k = nullptr; // the separator under "New Blinzor"
+    QAction* m1vs1 = nullptr;
+    QAction* m1vsC = nullptr;
+    QAction* mExit = nullptr;
+    QMenu* mHelp = nullptr;
+    QAction* mAbout = nullptr;
+
+    // --- Game rules and state (game/) ---
+
+    void kK_Click(int Index);
+    void ob_Click(int Index);
+    void Clear();
+    void PokaziKletki(int flag);
+    void PogasiKletki();
+
+    // --- Game flow (flow/) ---
+
+    void m1vs1_Click();
+    void m1vsC_Click();
+    void mNewGame_Click();
+    void GameOver();
+    void Form_QueryUnload(int& Cancel, int UnloadMode);
+    void mExit_Click();
+    void mAbout_Click();
+    // The desktop session is ending: asks the ending question where the session allows it.
+    void sessionEnding(QSessionManager& manager);
+
+    // --- Timers and the computer opponent (timers/) ---
+
+    void ComputerHod();
+    void TimerCompHod_Timer();
+    void TimerTime_Timer();
+    void Prodolzi();
+    void TimerBliki_Timer();
+    void TimerDvizen_Timer();
+
+    // A new game or a new board size cancels the computer's pending move: its delay timer
+    // stops and all 100 cells take clicks again.
+    void cancelComputerMove();
+
+    // --- Stored texts (ui/) ---
+
+    QString Transl(const QString& s) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void openLineThrough(int Index);
+    void showScore(int player);
+    void fillBoard(bool forTheComputer);
+    bool refuseWithoutBoard();
+
+    void buildBoard(QWidget* client);
+    void buildScores(QWidget* client);
+    void buildSizeFrame(QWidget* client);
+    void buildTitlePicture(QWidget* client);
+    void buildMenus();
+    void buildTimers();
+
+    QPixmap titlePicture_;
+};
