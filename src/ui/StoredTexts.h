@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <array>
+
+// The texts the program keeps scrambled (see ui/Transl.h): each is a Latin-1 string whose
+// every code is 4 below the character shown. Pass them through a window's Transl() before
+// showing them.
+namespace StoredTexts {
+
+inline constexpr int RemarkCount = 15;
+
+// The question asked before the program ends; Yes ends it.
+extern const QLatin1StringView endingQuestion;
+
+// The computer's remarks on the strength just chosen, one picked at random on "OK".
+extern const std::array<QLatin1StringView, RemarkCount> remarks;
+
+// The title of the box that shows a remark.
+extern const QLatin1StringView remarkTitle;
+
+} // namespace StoredTexts

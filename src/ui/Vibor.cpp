@@ -1,0 +1,102 @@
+#include "ui/Vibor.h"
+
+#include "game/ProgramWide.h"
+#include "platform/MsgBox.h"
+#include "platform/Random.h"
+#include "platform/Twips.h"
+#include "ui/RemarkPick.h"
+#include "ui/Transl.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using platform::twipsRect;
+
+namespace {
+
+// The client area, in twips.
+constexpr int ClientWidth = 2775;
+constexpr int ClientHeight = 2355;
+
+// The remark box wears the error icon: the computer's remarks are meant to sting a little.
+constexpr int RemarkStyle = 16;
+
+} // namespace
+
+Vibor::Vibor(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("Vibor"));
+    setWindowTitle(QStringLiteral("Your choice:"));
+    // A dialog with an owner stays off the task bar and opens centred over the owner.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+
+    buildChoiceFrame();
+    buildOkButton();
+    for (int i = 0; i < 3; ++i)
+        setTabOrder(obChoise[std::size_t(i)], obChoise[std::size_t(i) + 1]);
+    setTabOrder(obChoise[3], kOK);
+
+    Form_Load();
+}
+
+void Vibor::buildChoiceFrame()
+{
+    fChoise = new QGroupBox(this);
+    fChoise->setObjectName(QStringLiteral("fChoise"));
+    fChoise->setGeometry(twipsRect(120, 0, 2535, 1815));
+    static const char* const captions[] = {"Easy", "Hard", "God", "Satan"};
+    for (int i = 0; i < 4; ++i) {
+        auto* option = new QRadioButton(QLatin1String(captions[i]), fChoise);
+        option->setObjectName(QStringLiteral("obChoise_%1").arg(i));
+        // "Satan" is the longest caption and gets a wider button.
+        option->setGeometry(twipsRect(840, 240 + 360 * i, i == 3 ? 855 : 735, 375));
+        // Raised whether the person clicks the option or the program selects it.
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                obChoise_Click(i);
+        });
+        obChoise[std::size_t(i)] = option;
+    }
+}
+
+void Vibor::buildOkButton()
+{
+    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK->setObjectName(QStringLiteral("kOK"));
+    kOK->setGeometry(twipsRect(720, 1920, 1335, 325));
+    kOK->setDefault(true);
+    connect(kOK, &QPushButton::clicked, this, &Vibor::kOK_Click);
+}
+
+void Vibor::Form_Load()
+{
+    // Selecting the remembered strength runs obChoise_Click, so Uroven holds a strength
+    // even if the person closes the dialog without touching anything.
+    obChoise[std::size_t(UrovenVibor)]->setChecked(true);
+    platform::Randomize();
+    for (std::size_t k = 0; k < Frazy.size(); ++k)
+        Frazy[k] = Transl(StoredTexts::remarks[k]);
+}
+
+void Vibor::obChoise_Click(int Index)
+{
+    UrovenVibor = std::int16_t(Index);
+    Uroven = Index;
+}
+
+void Vibor::kOK_Click()
+{
+    const float r = platform::Rnd();
+    const QString title = Transl(StoredTexts::remarkTitle);
+    const int k = remarkIndex(r, StoredTexts::RemarkCount);
+    platform::MsgBox(Frazy[std::size_t(k)], RemarkStyle, title);
+    accept();
+}
+
+QString Vibor::Transl(const QString& s) const
+{
+    return QString::fromStdU32String(unscramble(s.toStdU32String()));
+}
