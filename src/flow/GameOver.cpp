@@ -1,0 +1,25 @@
+#include "flow/MatchTexts.h"
+#include "game/ProgramWide.h"
+#include "platform/MsgBox.h"
+#include "platform/Val.h"
+#include "ui/Dravik.h"
+
+// The line open to the player to move is empty: the game is over. The higher score wins,
+// a tie goes to player 1; three won games win the match and start a new one.
+void Dravik::GameOver()
+{
+    TimerTime->setEnabled(false);
+    const int w = Ochki[0] > Ochki[1] ? 0 : 1;
+    platform::Label* won = LabelS[std::size_t(w)];
+    lPl[std::size_t(w)]->setBackColor(platform::Red);
+    won->setCaption(QString::number(platform::Val(won->caption()) + 1));
+
+    const std::string phrase = matchtexts::winnerPhrase(w, Uroven == -1);
+    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)), 48,
+                     QStringLiteral("Game Over"));
+    if (platform::Val(won->caption()) >= 3) {
+        platform::MsgBox(QString::fromStdString(matchtexts::matchWonText(phrase)), 64,
+                         QStringLiteral("Congratulations"));
+        mNewGame_Click();
+    }
+}

@@ -1,0 +1,80 @@
+#include "flow/MatchTexts.h"
+#include "game/ProgramWide.h"
+#include "platform/MsgBox.h"
+#include "platform/Random.h"
+#include "ui/Dravik.h"
+#include "ui/Vibor.h"
+
+void Dravik::m1vs1_Click()
+{
+    if (refuseWithoutBoard())
+        return;
+    cancelComputerMove();
+    Clear();
+    PogasiKletki();
+    label[0]->setCaption(QStringLiteral("Player1 score:"));
+    label[1]->setCaption(QStringLiteral("Player2 score:"));
+    Uroven = -1;
+    fillBoard(false);
+    TimerTime->setEnabled(true); // the game runs from here
+}
+
+void Dravik::m1vsC_Click()
+{
+    if (refuseWithoutBoard())
+        return;
+    cancelComputerMove();
+    Clear();
+    PogasiKletki();
+    label[0]->setCaption(QStringLiteral("Your score:"));
+    label[1]->setCaption(QStringLiteral("My score:"));
+    {
+        Vibor dialog(this); // writes the chosen strength into Uroven
+        dialog.exec();
+    }
+    label[1]->setCaption(QString::fromStdString(matchtexts::strengthScoreTitle(Uroven)));
+    fillBoard(true);
+    TimerTime->setEnabled(true);
+    if (Hod == 1)
+        ComputerHod(); // the computer drew the first move
+}
+
+void Dravik::mNewGame_Click()
+{
+    LabelS[0]->setCaption(QString());
+    LabelS[1]->setCaption(QString());
+}
+
+// Without a board no move and no end of game is possible, yet the clock would take a point
+// every ten seconds: ask for a size instead of starting.
+bool Dravik::refuseWithoutBoard()
+{
+    if (Razmer != 0)
+        return false;
+    platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."), 64,
+                     QStringLiteral("Blinzor"));
+    return true;
+}
+
+// Draws who begins, then a fresh value 1 to 9 for every board cell, and paints the first
+// line: column 0 when player 0 begins, row 0 when player 1 does. The computer keeps its
+// own copy of the values in Pole.
+void Dravik::fillBoard(bool forTheComputer)
+{
+    Hod = int(platform::Rnd() * 2.0);
+    lPl[std::size_t(Hod)]->setBackColor(platform::White);
+    Liniya = 0;
+    Pole.redim(Razmer);
+    for (int r = 0; r < Razmer; ++r) {
+        for (int c = 0; c < Razmer; ++c) {
+            platform::Randomize();
+            const auto v = std::int16_t(platform::Rnd() * 9.0 + 1.0);
+            if (forTheComputer)
+                Pole(r, c) = v;
+            platform::Label* cell = kK[std::size_t(10 * r + c)];
+            cell->setCaption(QString::number(v));
+            cell->setVisible(true);
+        }
+        kK[std::size_t(Hod == 0 ? 10 * r : r)]->setBackColor(platform::White);
+    }
+}

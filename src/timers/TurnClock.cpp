@@ -1,0 +1,29 @@
+#include "game/Scoring.h"
+#include "platform/Beep.h"
+#include "platform/Val.h"
+#include "ui/Dravik.h"
+
+// The clock counts "20" down to "1" for the player to move; when it runs out that player
+// loses a point and it starts again. The turn does not pass.
+void Dravik::TimerTime_Timer()
+{
+    const QString count = lTime->caption();
+    if (count.isEmpty()) {
+        lTime->setCaption(QStringLiteral("20"));
+    } else if (count == QLatin1String("1")) {
+        lTime->setCaption(QString());
+        platform::Beep();
+        Ochki[std::size_t(Hod)] = scoring::addToScore(Ochki[std::size_t(Hod)], -1);
+        showScore(Hod);
+    } else {
+        lTime->setCaption(QString::number(platform::Val(count) - 1));
+    }
+}
+
+// Plays the cell the computer has shown in red, then gives the board back to the person -
+// only after the move, and any game over it causes, is complete.
+void Dravik::Prodolzi()
+{
+    kK_Click(10 * Liniya + int(Ocenka[3]));
+    PokaziKletki(1);
+}
