@@ -1,0 +1,56 @@
+#include "game/ProgramWide.h"
+#include "platform/Image.h"
+#include "platform/Random.h"
+#include "timers/GlintPhase.h"
+#include "timers/ShakeStep.h"
+#include "ui/Dravik.h"
+
+#include <QScreen>
+
+namespace {
+
+void showGlint(platform::Image* image, const platform::PictureClip& strip, const GlintTick& tick)
+{
+    switch (tick.show) {
+    case GlintTick::Show::Frame:
+        image->setPicture(&strip.GraphicCell(tick.frame));
+        break;
+    case GlintTick::Show::Nothing:
+        image->setPicture(nullptr);
+        break;
+    case GlintTick::Show::Unchanged:
+        break;
+    }
+}
+
+} // namespace
+
+// Two glints play over the title picture, each at its own random moments.
+void Dravik::TimerBliki_Timer()
+{
+    const GlintTick first = glintTick(Kadr1, platform::Rnd());
+    Kadr1 = first.phase;
+    showGlint(Image1, PictureClip1, first);
+    const GlintTick second = glintTick(Kadr2, platform::Rnd());
+    Kadr2 = std::int16_t(second.phase);
+    showGlint(Image2, PictureClip2, second);
+}
+
+// "Satan" shakes the window while the person may click; it rests while the computer's
+// move is pending (its cells, cell 0 among them, are closed then) and goes on after the
+// game has ended until another mode or strength is chosen.
+void Dravik::TimerDvizen_Timer()
+{
+    if (!kK[0]->isEnabled() || Uroven != 3)
+        return;
+    const QScreen* display = screen();
+    if (!display) // every display is gone: there is nowhere to shake to
+        return;
+    const QRect area = display->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int top =
+        shakeAxis(frame.top(), platform::Rnd(), area.top(), area.bottom() + 1 - frame.height());
+    const int left =
+        shakeAxis(frame.left(), platform::Rnd(), area.left(), area.right() + 1 - frame.width());
+    move(left, top);
+}
