@@ -1,0 +1,76 @@
+#include "platform/EndProgram.h"
+#include "platform/MsgBox.h"
+#include "ui/About.h"
+#include "ui/Dravik.h"
+#include "ui/StoredTexts.h"
+
+#include <QCloseEvent>
+#include <QSessionManager>
+
+namespace {
+
+// Why the window is asked to close. The question is the same whatever the reason.
+enum UnloadReason
+{
+    FromControlMenu = 0,
+    FromSessionEnd = 2
+};
+
+// Cancel takes the old-style True, all bits set.
+constexpr int RefuseUnload = -1;
+
+// Yes and No, the question mark, No the default: Enter keeps the program running.
+constexpr int EndingQuestionStyle = 292;
+
+// Leaving saves nothing, so a game in play is lost: the player is always asked first.
+bool playerAgreesToEnd(const Dravik& window)
+{
+    return platform::MsgBox(window.Transl(StoredTexts::endingQuestion), EndingQuestionStyle,
+                            QStringLiteral("Ending")) == platform::vbYes;
+}
+
+} // namespace
+
+void Dravik::Form_QueryUnload(int& Cancel, [[maybe_unused]] int UnloadMode)
+{
+    if (!playerAgreesToEnd(*this))
+        Cancel = RefuseUnload; // the game and its clock simply go on
+}
+
+void Dravik::mExit_Click()
+{
+    // Ending here skips the window's close handling, so the question comes only once.
+    if (playerAgreesToEnd(*this))
+        platform::EndProgram();
+}
+
+void Dravik::mAbout_Click()
+{
+    // The clock runs only during a game; help waits until the game is over.
+    if (TimerTime->enabled())
+        return;
+    About dialog(this);
+    dialog.exec();
+}
+
+void Dravik::closeEvent(QCloseEvent* event)
+{
+    int Cancel = 0;
+    Form_QueryUnload(Cancel, FromControlMenu);
+    event->setAccepted(Cancel == 0);
+}
+
+void Dravik::sessionEnding(QSessionManager& manager)
+{
+    // A session manager that allows no questions gets none; the program then ends with
+    // the session.
+    if (!manager.allowsInteraction())
+        return;
+    int Cancel = 0;
+    Form_QueryUnload(Cancel, FromSessionEnd);
+    manager.release();
+    if (Cancel != 0)
+        manager.cancel(); // No keeps the program, and with it the whole session, running
+    else
+        platform::EndProgram(); // already agreed: closing the window would ask again
+}

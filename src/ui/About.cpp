@@ -1,0 +1,171 @@
+#include "ui/About.h"
+
+#include "platform/Launcher.h"
+#include "platform/MsgBox.h"
+#include "platform/Registry.h"
+#include "platform/RegistryValue.h"
+#include "platform/Twips.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <optional>
+
+using platform::twipsRect;
+
+namespace {
+
+// Where the system keeps its system-information tool: the tool's full path, or else the
+// folder that holds it under its usual file name.
+const QString ToolPathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString ToolPathValue = QStringLiteral("PATH");
+const QString ToolFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString ToolFolderValue = QStringLiteral("MSINFO");
+const QString ToolFileName = QStringLiteral("\\MSINFO32.EXE");
+
+// The look-up only reads, so it asks for reading rights alone: machine-wide keys refuse
+// any more to all but an elevated administrator. 0x20019 is the standard read right plus
+// querying values, listing subkeys and watching for changes.
+constexpr std::uint32_t ReadAccess = 0x20019;
+
+// Room for one value's data, in characters.
+constexpr std::uint32_t ValueBufferSize = 1024;
+
+// The window's client area, in twips.
+constexpr int ClientWidth = 8625;
+constexpr int ClientHeight = 6465;
+
+bool readValue(platform::RegistryKey hKey, const QString& SubKeyRef, QString& KeyVal)
+{
+    std::string buffer(ValueBufferSize, '\0');
+    std::uint32_t type = 0;
+    std::uint32_t size = ValueBufferSize;
+    if (!platform::QueryRegistryValue(hKey, SubKeyRef.toLocal8Bit().toStdString(), type, buffer,
+                                      size))
+        return false;
+    if (type == platform::RegString)
+        KeyVal = QString::fromLocal8Bit(platform::registryStringText(buffer, size));
+    else if (type == platform::RegNumber)
+        KeyVal = QString::fromLatin1(
+            platform::registryNumberText(std::string_view(buffer).substr(0, size)));
+    return true; // a value of any other type is read but leaves KeyVal as it was
+}
+
+// The tool's path by the first entry, else by the second if the tool is really there.
+std::optional<QString> sysInfoPath()
+{
+    QString path;
+    if (About::GetKeyValue(platform::HKeyLocalMachine, ToolPathKey, ToolPathValue, path))
+        return path;
+    if (About::GetKeyValue(platform::HKeyLocalMachine, ToolFolderKey, ToolFolderValue, path) &&
+        platform::FileExists(path + ToolFileName))
+        return path + ToolFileName;
+    return std::nullopt;
+}
+
+// The start of a span of `length` that begins at `start` if it can, yet lies within the
+// room as far as it fits.
+int keptWithin(int start, int length, int roomStart, int roomLength)
+{
+    return std::max(roomStart, std::min(start, roomStart + roomLength - length));
+}
+
+// Where the dialog goes so that its frame is centred on its owner's, taking its window
+// decorations to be like the owner's, yet wholly on the owner's screen.
+QPoint centredOn(const QWidget& owner, const QSize& clientSize)
+{
+    const QRect ownerFrame = owner.frameGeometry();
+    QRect frame(QPoint(), clientSize + ownerFrame.size() - owner.size());
+    frame.moveCenter(ownerFrame.center());
+    if (const QScreen* screen = owner.screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveTo(keptWithin(frame.x(), frame.width(), room.x(), room.width()),
+                     keptWithin(frame.y(), frame.height(), room.y(), room.height()));
+    }
+    return frame.topLeft();
+}
+
+} // namespace
+
+About::About(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      picture_(QStringLiteral(":/about.bmp"))
+{
+    setObjectName(QStringLiteral("About"));
+    setWindowTitle(QStringLiteral("Help - Blinzor"));
+    setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
+    setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+
+    cmdOK = addButton("cmdOK", QStringLiteral("OK"), twipsRect(7320, 4440, 1260, 345));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
+    cmdSysInfo = addButton("cmdSysInfo", QStringLiteral("&System Info..."),
+                           twipsRect(7320, 4920, 1245, 345));
+    connect(cmdSysInfo, &QPushButton::clicked, this, &About::cmdSysInfo_Click);
+    setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+    if (owner)
+        move(centredOn(*owner->window(), size()));
+}
+
+QPushButton* About::addButton(const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+void About::cmdOK_Click()
+{
+    accept();
+}
+
+void About::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+void About::StartSysInfo()
+{
+    const std::optional<QString> path = sysInfoPath();
+    if (!path || !platform::StartProgram(*path))
+        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), 0,
+                         QStringLiteral("Blinzor"));
+}
+
+bool About::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
+                        QString& KeyVal)
+{
+    platform::RegistryKey hKey = 0;
+    if (platform::OpenRegistryKey(KeyRoot, KeyName.toLocal8Bit().toStdString(), ReadAccess, hKey)) {
+        const bool read = readValue(hKey, SubKeyRef, KeyVal);
+        platform::CloseRegistryKey(hKey);
+        if (read)
+            return true;
+    }
+    KeyVal.clear();
+    return false;
+}
+
+void About::paintEvent(QPaintEvent*)
+{
+    // The picture is one pixel wider and higher than the window: it is drawn unscaled from
+    // the top-left corner and its last column and row simply fall outside.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void About::keyPressEvent(QKeyEvent* event)
+{
+    // "OK" is also the cancel button: Escape presses it.
+    if (event->matches(QKeySequence::Cancel)) {
+        cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,235 @@
+// Leaving the program and the help menu: the ending question on every way out, and the
+// About box only while no game is running.
+#include "Boards.h"
+#include "RealModal.h"
+#include "Seams.h"
+#include "platform/EndProgram.h"
+#include "ui/About.h"
+#include "ui/Dravik.h"
+#include "ui/StoredTexts.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// While alive, counts the program's ends instead of ending the test.
+class EndCounter
+{
+public:
+    EndCounter()
+    {
+        platform::setEndProgramHook([this] { ++count; });
+    }
+    ~EndCounter() { platform::setEndProgramHook({}); }
+    EndCounter(const EndCounter&) = delete;
+    EndCounter& operator=(const EndCounter&) = delete;
+
+    int count = 0;
+};
+
+void showActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+// Two people, 5 by 5, player 0 to move; then a first move so the game has a history.
+void startGame(Dravik& w)
+{
+    w.ob[0]->setChecked(true);
+    ScriptedRnd rnd;
+    scriptSetUp(rnd, 0, QList<int>(25, 7));
+    w.m1vs1_Click();
+    w.kK_Click(20);
+}
+
+// Everything a player could see of a game, for telling whether it went on untouched.
+QStringList gameAsSeen(const Dravik& w)
+{
+    QStringList seen;
+    for (const platform::Label* cell : w.kK)
+        seen << cell->caption() + (cell->isVisibleTo(&w) ? "" : "-hidden") +
+                    QString::number(cell->backColor(), 16);
+    for (const platform::Label* score : w.lPl)
+        seen << score->caption() + QString::number(score->backColor(), 16);
+    seen << w.lTime->caption() << QString::number(w.Hod) << QString::number(w.Liniya)
+         << QString::number(w.Ochki[0]) << QString::number(w.Ochki[1])
+         << (w.TimerTime->enabled() ? "clock running" : "clock stopped");
+    return seen;
+}
+
+void verifyEndingQuestion(const Dravik& w, const MsgBoxCall& call)
+{
+    QCOMPARE(call.prompt, w.Transl(StoredTexts::endingQuestion));
+    QCOMPARE(call.style, 292);
+    QCOMPARE(call.title, QStringLiteral("Ending"));
+}
+
+} // namespace
+
+class TestLeaving : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Closing a test's window must not end the test run.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    // --- Leaving ---
+
+    void closingAndNoKeepsTheGameGoing()
+    {
+        Dravik w;
+        showActive(w);
+        startGame(w);
+        QVERIFY(w.TimerTime->enabled());
+        const QStringList before = gameAsSeen(w);
+        MsgBoxRecorder boxes(platform::vbNo);
+        EndCounter ends;
+
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(gameAsSeen(w), before);
+        QCOMPARE(boxes.calls.size(), 1);
+        verifyEndingQuestion(w, boxes.calls[0]);
+        QCOMPARE(ends.count, 0);
+    }
+
+    void closingAndYesClosesAfterOneQuestion()
+    {
+        Dravik w;
+        showActive(w);
+        startGame(w);
+        MsgBoxRecorder boxes(platform::vbYes);
+        QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+        QCOMPARE(boxes.calls.size(), 1);
+        verifyEndingQuestion(w, boxes.calls[0]);
+    }
+
+    void exitAndYesEndsAtOnce()
+    {
+        Dravik w;
+        showActive(w);
+        MsgBoxRecorder boxes(platform::vbYes);
+        EndCounter ends;
+        w.mExit_Click();
+        QCOMPARE(ends.count, 1);
+        QCOMPARE(boxes.calls.size(), 1);
+        verifyEndingQuestion(w, boxes.calls[0]);
+        QVERIFY(w.isVisible()); // the window was not asked to close: no second question
+    }
+
+    void exitAndNoChangesNothing()
+    {
+        Dravik w;
+        showActive(w);
+        startGame(w);
+        const QStringList before = gameAsSeen(w);
+        MsgBoxRecorder boxes(platform::vbNo);
+        EndCounter ends;
+        w.mExit_Click();
+        QCOMPARE(ends.count, 0);
+        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(gameAsSeen(w), before);
+        QVERIFY(w.isVisible());
+    }
+
+    void enterAtTheRealQuestionAnswersNo()
+    {
+        Dravik w;
+        showActive(w);
+        EndCounter ends;
+        QString title, text, defaultButton;
+        whenModalAppears([&](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                title = box->windowTitle();
+                text = box->text();
+                defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            }
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        QVERIFY(!w.close());
+        QCOMPARE(title, QStringLiteral("Ending"));
+        QCOMPARE(text, w.Transl(StoredTexts::endingQuestion));
+        QCOMPARE(defaultButton, QStringLiteral("&No"));
+        QVERIFY(w.isVisible());
+        QCOMPARE(ends.count, 0);
+    }
+
+    // --- Help ---
+
+    void helpIsRefusedWhileTheClockRuns()
+    {
+        Dravik w;
+        showActive(w);
+        w.TimerTime->setEnabled(true);
+        // Should a box open after all, close it so the test fails instead of hanging.
+        bool boxOpened = false;
+        QTimer::singleShot(2000, &w, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                boxOpened = true;
+                modal->close();
+            }
+        });
+        MsgBoxRecorder boxes;
+        w.mAbout_Click();
+        QVERIFY(!boxOpened);
+        QVERIFY(w.findChildren<About*>().isEmpty());
+        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(w.TimerTime->enabled());
+    }
+
+    void helpShowsTheAboutBoxModally()
+    {
+        Dravik w;
+        showActive(w);
+        bool sawAbout = false;
+        bool modal = false;
+        QWidget* owner = nullptr;
+        whenModalAppears([&](QWidget* shown) {
+            if (auto* about = qobject_cast<About*>(shown)) {
+                sawAbout = true;
+                modal = about->isModal();
+                owner = about->parentWidget();
+            }
+            clickButton(shown, QStringLiteral("OK"));
+        });
+        w.mAbout_Click(); // returns only once the box is closed
+        QVERIFY(sawAbout);
+        QVERIFY(modal);
+        QCOMPARE(owner, &w);
+        QVERIFY(w.findChildren<About*>().isEmpty()); // unloaded on closing
+    }
+
+    // --- The keys of the menu ---
+
+    void functionKeysReachTheMenu()
+    {
+        Dravik w;
+        showActive(w);
+        {
+            MsgBoxRecorder boxes(platform::vbNo);
+            QTest::keyClick(&w, Qt::Key_F4);
+            QCOMPARE(boxes.calls.size(), 1);
+            QCOMPARE(boxes.calls[0].title, QStringLiteral("Ending"));
+        }
+        bool sawAbout = false;
+        whenModalAppears([&](QWidget* shown) {
+            sawAbout = qobject_cast<About*>(shown) != nullptr;
+            clickButton(shown, QStringLiteral("OK"));
+        });
+        QTest::keyClick(&w, Qt::Key_F1);
+        QVERIFY(sawAbout);
+    }
+};
+
+QTEST_MAIN(TestLeaving)
+#include "test_leaving.moc"
