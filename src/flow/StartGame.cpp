@@ -7,13 +7,8 @@
 
 void Dravik::m1vs1_Click()
 {
-    if (refuseWithoutBoard())
+    if (!clearForNewGame(QStringLiteral("Player1 score:"), QStringLiteral("Player2 score:")))
         return;
-    cancelComputerMove();
-    Clear();
-    PogasiKletki();
-    label[0]->setCaption(QStringLiteral("Player1 score:"));
-    label[1]->setCaption(QStringLiteral("Player2 score:"));
     Uroven = -1;
     fillBoard(false);
     TimerTime->setEnabled(true); // the game runs from here
@@ -21,13 +16,8 @@ void Dravik::m1vs1_Click()
 
 void Dravik::m1vsC_Click()
 {
-    if (refuseWithoutBoard())
+    if (!clearForNewGame(QStringLiteral("Your score:"), QStringLiteral("My score:")))
         return;
-    cancelComputerMove();
-    Clear();
-    PogasiKletki();
-    label[0]->setCaption(QStringLiteral("Your score:"));
-    label[1]->setCaption(QStringLiteral("My score:"));
     {
         Vibor dialog(this); // writes the chosen strength into Uroven
         dialog.exec();
@@ -45,14 +35,21 @@ void Dravik::mNewGame_Click()
     LabelS[1]->setCaption(QString());
 }
 
-// Without a board no move and no end of game is possible, yet the clock would take a point
-// every ten seconds: ask for a size instead of starting.
-bool Dravik::refuseWithoutBoard()
+// Abandons whatever game is on and titles the two scores. Without a board no move and no
+// end of game is possible, yet the clock would take a point every ten seconds: then it
+// asks for a size instead, changes nothing and answers false.
+bool Dravik::clearForNewGame(const QString& title0, const QString& title1)
 {
-    if (Razmer != 0)
+    if (Razmer == 0) {
+        platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."), 64,
+                         QStringLiteral("Blinzor"));
         return false;
-    platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."), 64,
-                     QStringLiteral("Blinzor"));
+    }
+    cancelComputerMove();
+    Clear();
+    PogasiKletki();
+    label[0]->setCaption(title0);
+    label[1]->setCaption(title1);
     return true;
 }
 

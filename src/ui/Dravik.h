@@ -118,7 +118,7 @@ private:
     void openLineThrough(int Index);
     void showScore(int player);
     void fillBoard(bool forTheComputer);
-    bool refuseWithoutBoard();
+    bool clearForNewGame(const QString& title0, const QString& title1);
 
     void buildBoard(QWidget* client);
     void buildScores(QWidget* client);
