@@ -6,25 +6,21 @@ namespace platform {
 
 namespace {
 
-std::function<void()>& hook()
-{
-    static std::function<void()> theHook;
-    return theHook;
-}
+std::function<void()> hook; // set only by tests
 
 } // namespace
 
 void EndProgram()
 {
-    if (hook())
-        hook()();
+    if (hook)
+        hook();
     else
         QCoreApplication::exit(0); // unlike quit(), this closes no windows on the way out
 }
 
 void setEndProgramHook(std::function<void()> h)
 {
-    hook() = std::move(h);
+    hook = std::move(h);
 }
 
 } // namespace platform

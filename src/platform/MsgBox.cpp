@@ -8,11 +8,7 @@ namespace platform {
 
 namespace {
 
-MsgBoxAnswerer& answerer()
-{
-    static MsgBoxAnswerer theAnswerer;
-    return theAnswerer;
-}
+MsgBoxAnswerer answerer; // set only by tests
 
 QMessageBox::Icon toIcon(MsgBoxIcon icon)
 {
@@ -71,13 +67,13 @@ QMessageBox::ButtonRole buttonRole(MsgBoxResult answer)
 
 void setMsgBoxAnswerer(MsgBoxAnswerer a)
 {
-    answerer() = std::move(a);
+    answerer = std::move(a);
 }
 
 int MsgBox(const QString& prompt, int style, const QString& title)
 {
-    if (answerer())
-        return answerer()(prompt, style, title);
+    if (answerer)
+        return answerer(prompt, style, title);
 
     const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
     QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton,

@@ -9,11 +9,7 @@ namespace {
 
 std::uint64_t state = 0x853c49e6748fea9bULL;
 
-RndScript& script()
-{
-    static RndScript theScript;
-    return theScript;
-}
+RndScript script; // set only by tests
 
 // SplitMix64: every call advances the state by a fixed odd step and scrambles it, so a
 // sequence never repeats within 2^64 draws.
@@ -29,8 +25,8 @@ std::uint64_t nextBits()
 
 float Rnd()
 {
-    if (script())
-        return script()();
+    if (script)
+        return script();
     // 24 bits fill a float's mantissa exactly, so the result is below 1 at single precision.
     return float(nextBits() >> 40) * (1.0f / 16777216.0f);
 }
@@ -44,7 +40,7 @@ void Randomize()
 
 void setRndScript(RndScript s)
 {
-    script() = std::move(s);
+    script = std::move(s);
 }
 
 } // namespace platform
