@@ -1,10 +1,13 @@
-// Two people at one board: setting up a game, and the move that a click on a cell makes.
+// Setting up a game in either mode, and the move that a click on a cell makes.
 #include "Boards.h"
+#include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
 #include "game/Scoring.h"
 #include "ui/Dravik.h"
+#include "ui/Vibor.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -70,6 +73,38 @@ private slots:
         for (int r = 0; r < 5; ++r)
             for (int c = 0; c < 5; ++c)
                 QCOMPARE(w.Pole(r, c), 0);
+    }
+
+    void computerSetUpAsksForStrengthThenKeepsItsOwnCopyOfTheBoard()
+    {
+        Dravik w;
+        w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
+        w.TimerDvizen->setEnabled(false);
+        w.ob[0]->click();
+        ScriptedRnd rnd{0.5f}; // the remark
+        scriptSetUp(rnd, 0, patternBoard());
+        MsgBoxRecorder remark;
+        QString titleWhileChoosing;
+        whenModalAppears([&](QWidget* modal) {
+            auto* dialog = qobject_cast<Vibor*>(modal);
+            QVERIFY(dialog);
+            titleWhileChoosing = w.label[1]->caption();
+            dialog->obChoise[3]->click();
+            dialog->kOK->click();
+        });
+        w.m1vsC_Click();
+        QCOMPARE(titleWhileChoosing, QStringLiteral("My score:"));
+        QCOMPARE(w.label[0]->caption(), QStringLiteral("Your score:"));
+        QCOMPARE(w.label[1]->caption(), QStringLiteral("Satan's score:"));
+        QCOMPARE(int(Uroven), 3);
+        QVERIFY(rnd.exhausted());
+        QCOMPARE(whiteCells(w), (QList<int>{0, 10, 20, 30, 40}));
+        QVERIFY(w.TimerTime->enabled());
+        for (int r = 0; r < 5; ++r)
+            for (int c = 0; c < 5; ++c)
+                QCOMPARE(QString::number(w.Pole(r, c)), w.kK[std::size_t(10 * r + c)]->caption());
+        w.kK_Click(30);
+        QCOMPARE(w.Pole(3, 0), 0); // the computer forgets a taken cell
     }
 
     void secondPlayerBeginningOpensRowZero()
