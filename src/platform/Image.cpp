@@ -23,6 +23,9 @@ void Image::paintEvent(QPaintEvent*)
     if (!picture_)
         return;
     QPainter painter(this);
+    // A double-density picture on a screen of another density is scaled: smoothly, not by
+    // dropping pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(0, 0, *picture_);
 }
 

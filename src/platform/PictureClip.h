@@ -15,7 +15,8 @@ public:
     explicit PictureClip(const QString& resource);
 
     const QPixmap& GraphicCell(int n) const { return cells_.at(std::size_t(n)); }
-    QSize cellSize() const { return cells_[0].size(); }
+    // In logical pixels, whatever the density of the strip.
+    QSize cellSize() const { return cells_[0].deviceIndependentSize().toSize(); }
 
 private:
     std::array<QPixmap, Cols> cells_;

@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Registry.h"
 #include "platform/RegistryValue.h"
+#include "platform/SharpPicture.h"
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
@@ -93,7 +94,7 @@ About::About(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      picture_(QStringLiteral(":/about.bmp"))
+      picture_(platform::sharpPicture(QStringLiteral(":/about.bmp")))
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("Help - Blinzor"));
@@ -157,6 +158,7 @@ void About::paintEvent(QPaintEvent*)
     // The picture is one pixel wider and higher than the window: it is drawn unscaled from
     // the top-left corner and its last column and row simply fall outside.
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // for a dense picture on a 1.5 screen
     painter.drawPixmap(0, 0, picture_);
 }
 

@@ -1,7 +1,9 @@
 #include "ui/Dravik.h"
 
 #include "platform/Image.h"
+#include "platform/SharpPicture.h"
 #include "platform/Twips.h"
+#include "ui/CellAccessible.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -52,11 +54,14 @@ QString indexed(const char* name, int index)
 
 Dravik::Dravik(QWidget* parent)
     : QMainWindow(parent), PictureClip1(QStringLiteral(":/glint1.bmp")),
-      PictureClip2(QStringLiteral(":/glint2.bmp")), titlePicture_(QStringLiteral(":/title.bmp"))
+      PictureClip2(QStringLiteral(":/glint2.bmp")),
+      titlePicture_(platform::sharpPicture(QStringLiteral(":/title.bmp")))
 {
     setObjectName(QStringLiteral("Dravik"));
     setWindowTitle(QStringLiteral("BLINZOR"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    QIcon icon(QStringLiteral(":/icon.ico"));
+    icon.addFile(QStringLiteral(":/icon@2x.png")); // the same pixels, doubled, for dense screens
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -89,6 +94,7 @@ Dravik::Dravik(QWidget* parent)
 
 void Dravik::buildBoard(QWidget* client)
 {
+    CellAccessible::install();
     // Cell i sits in row i div 10, column i mod 10: 375 twips square, 480 apart.
     for (int i = 0; i < 100; ++i) {
         Label* cell = boldLabel(client, indexed("kK", i),
@@ -96,6 +102,8 @@ void Dravik::buildBoard(QWidget* client)
         cell->setFocusPolicy(Qt::TabFocus); // tab order follows the index
         connect(cell, &Label::clicked, this, [this, i] { kK_Click(i); });
         kK[std::size_t(i)] = cell;
+        cell->setAccessibleName(
+            QStringLiteral("Row %1, column %2").arg(i / 10 + 1).arg(i % 10 + 1));
     }
 }
 
@@ -109,6 +117,9 @@ void Dravik::buildScores(QWidget* client)
         label[p]->setGeometry(twipsRect(5280, 240 + 480 * i, 1170, 255));
         label[p]->setBackColor(platform::LightGrey);
         lPl[p] = boldLabel(client, indexed("lPl", i), twipsRect(6480, 120 + 480 * i, 735, 375));
+        // Player 0 is "Player1" on the screen.
+        lPl[p]->setAccessibleName(QStringLiteral("Score of player %1").arg(i + 1));
+        LabelS[p]->setAccessibleName(QStringLiteral("Games won by player %1").arg(i + 1));
     }
     labelT = new Label(client, QStringLiteral("labelT"));
     labelT->setGeometry(twipsRect(5280, 2160, 375, 255));
@@ -116,6 +127,7 @@ void Dravik::buildScores(QWidget* client)
     labelT->setCaption(QStringLiteral("Time:"));
     fitCaption(labelT);
     lTime = boldLabel(client, QStringLiteral("lTime"), twipsRect(5880, 2040, 495, 375));
+    lTime->setAccessibleName(QStringLiteral("Turn clock"));
 }
 
 void Dravik::buildSizeFrame(QWidget* client)
@@ -125,9 +137,12 @@ void Dravik::buildSizeFrame(QWidget* client)
     fBoard->setGeometry(twipsRect(6480, 1080, 1215, 1335));
     setBackColor(fBoard, platform::LightGrey);
     static const char* const captions[] = {"5x5", "8x8", "10x10"};
+    static const char* const spoken[] = {"Board of 5 by 5 cells", "Board of 8 by 8 cells",
+                                         "Board of 10 by 10 cells"};
     for (int i = 0; i < 3; ++i) {
         auto* option = new QRadioButton(QLatin1String(captions[i]), fBoard);
         option->setObjectName(indexed("ob", i));
+        option->setAccessibleName(QLatin1String(spoken[i]));
         option->setGeometry(twipsRect(240, 240 + 360 * i, 735, 255));
         setBackColor(option, platform::LightGrey);
         option->setBackgroundRole(QPalette::Window); // not the button face behind the text

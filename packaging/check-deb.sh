@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree, checks its control fields and contents,
+# unpacks it into a scratch root and starts the program from there without a display: it
+# must still be running when `timeout` stops it, not crash or refuse to start.
+#   packaging/check-deb.sh <build dir> <cpack> <application id>
+# Exits 77 (skipped) when the Debian tools are missing.
+set -euo pipefail
+
+build=$1
+cpack=$2
+app_id=$3
+
+for tool in dpkg-deb dpkg-shlibdeps; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is missing (Debian's dpkg-dev package has it)"
+        exit 77
+    fi
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log"
+    fail "cpack could not build the package"
+fi
+debs=("$scratch"/out/*.deb)
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "expected one package, found: ${debs[*]}"
+fi
+deb=${debs[0]}
+
+section=$(dpkg-deb -f "$deb" Section)
+[ "$section" = games ] || fail "section is '$section', not games"
+depends=$(dpkg-deb -f "$deb" Depends)
+# Computed from the program's shared libraries, so the toolkit and the C++ runtime show up.
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+    grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
+done
+
+dpkg-deb -x "$deb" "$scratch/root"
+for file in usr/bin/blinzor \
+    "usr/share/applications/$app_id.desktop" \
+    "usr/share/metainfo/$app_id.metainfo.xml" \
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+    [ -f "$scratch/root/$file" ] || fail "the package lacks /$file"
+done
+
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/root/usr/bin/blinzor" || status=$?
+[ $status -eq 124 ] || fail "the packaged program exited with $status instead of running"
+
+echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, installs:"
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print "  " $NF }'

@@ -1,0 +1,51 @@
+#include "ui/CellAccessible.h"
+
+#include "platform/Label.h"
+#include "ui/Dravik.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+bool isBoardCell(const platform::Label* label)
+{
+    const auto* board = qobject_cast<const Dravik*>(label->window());
+    return board && std::ranges::find(board->kK, label) != board->kK.end();
+}
+
+QAccessibleInterface* labelInterface(const QString&, QObject* object)
+{
+    auto* label = qobject_cast<platform::Label*>(object);
+    if (!label)
+        return nullptr;
+    if (isBoardCell(label))
+        return new CellAccessible(label);
+    return new platform::LabelAccessible(label);
+}
+
+} // namespace
+
+QString CellAccessible::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Description)
+        return LabelAccessible::text(t);
+    // Taking a cell hides it with its number; a cell outside the board is hidden empty.
+    if (label()->isHidden())
+        return label()->caption().isEmpty() ? QStringLiteral("not on the board")
+                                            : QStringLiteral("taken");
+    switch (label()->backColor()) {
+    case platform::Red:
+        return QStringLiteral("the computer's choice");
+    case platform::White:
+        return QStringLiteral("open to the player to move");
+    default:
+        return QStringLiteral("not open");
+    }
+}
+
+void CellAccessible::install()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(labelInterface); });
+}

@@ -1,0 +1,290 @@
+// The game as a desktop installs it: `cmake --install` into a scratch prefix, the files it
+// lays down, what they say of one another, and the desktop's own validators on them.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString AppId = QStringLiteral(BLINZOR_APP_ID);
+const QString BinDir = QStringLiteral(BLINZOR_INSTALL_BINDIR);
+const QString DataDir = QStringLiteral(BLINZOR_INSTALL_DATADIR);
+
+QString desktopEntryPath()
+{
+    return DataDir + QStringLiteral("/applications/") + AppId + QStringLiteral(".desktop");
+}
+
+QString metainfoPath()
+{
+    return DataDir + QStringLiteral("/metainfo/") + AppId + QStringLiteral(".metainfo.xml");
+}
+
+QString themeIconPath(const QString& size, const QString& extension)
+{
+    return DataDir + QStringLiteral("/icons/hicolor/%1/apps/%2.%3").arg(size, AppId, extension);
+}
+
+const QList<int> ThemeIconSizes{32, 48, 64, 128, 256};
+
+QStringList expectedFiles()
+{
+    QStringList files{BinDir + QStringLiteral("/blinzor"), desktopEntryPath(), metainfoPath(),
+                      themeIconPath(QStringLiteral("scalable"), QStringLiteral("svg"))};
+    for (int size : ThemeIconSizes)
+        files.append(themeIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png")));
+    return files;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The keys of the [Desktop Entry] group.
+QMap<QString, QString> desktopEntry(const QString& path)
+{
+    QMap<QString, QString> keys;
+    bool inEntry = false;
+    for (const QByteArray& raw : contents(path).split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(QLatin1Char('[')))
+            inEntry = line == QStringLiteral("[Desktop Entry]");
+        else if (inEntry && line.contains(QLatin1Char('=')) && !line.startsWith(QLatin1Char('#')))
+            keys.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+    }
+    return keys;
+}
+
+struct XmlElement
+{
+    QString name;
+    QXmlStreamAttributes attributes;
+    QString text;
+};
+
+// Every element of the file in document order, with the text directly inside it.
+QList<XmlElement> xmlElements(const QString& path)
+{
+    QList<XmlElement> elements;
+    QList<qsizetype> open;
+    QXmlStreamReader xml(contents(path));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            open.append(elements.size());
+            elements.append({xml.name().toString(), xml.attributes(), QString()});
+        } else if (xml.isEndElement()) {
+            open.removeLast();
+        } else if (xml.isCharacters() && !open.isEmpty()) {
+            elements[open.last()].text += xml.text().toString().trimmed();
+        }
+    }
+    return xml.hasError() ? QList<XmlElement>() : elements;
+}
+
+const XmlElement* firstNamed(const QList<XmlElement>& elements, const QString& name)
+{
+    for (const XmlElement& e : elements)
+        if (e.name == name)
+            return &e;
+    return nullptr;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QString output; // standard output and error together
+};
+
+Run run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAll())};
+}
+
+QStringList linesContaining(const QString& output, const QStringList& marks)
+{
+    QStringList found;
+    for (const QString& line : output.split(QLatin1Char('\n')))
+        for (const QString& mark : marks)
+            if (line.contains(mark))
+                found.append(line);
+    return found;
+}
+
+} // namespace
+
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    // The install tree
+    void installsEveryFileUnderThePrefix_data();
+    void installsEveryFileUnderThePrefix();
+    void installsNothingElse();
+    void themeIconsHaveTheSizeOfTheirFolder_data();
+    void themeIconsHaveTheSizeOfTheirFolder();
+
+    // What the files say of one another
+    void desktopEntryLaunchesTheInstalledProgramWithItsIcon();
+    void metainfoDescribesTheSameApplication();
+
+    // The desktop's validators
+    void desktopEntryPassesDesktopFileValidate();
+    void metainfoPassesAppstreamValidation();
+
+private:
+    QString installed(const QString& relative) const { return prefix_.filePath(relative); }
+
+    QTemporaryDir prefix_;
+};
+
+void TestDesktop::initTestCase()
+{
+    QVERIFY(prefix_.isValid());
+    const Run install = run(QStringLiteral(BLINZOR_CMAKE),
+                            {QStringLiteral("--install"), QStringLiteral(BLINZOR_BUILD_DIR),
+                             QStringLiteral("--prefix"), prefix_.path()});
+    QVERIFY2(install.exitCode == 0, qPrintable(install.output));
+}
+
+void TestDesktop::installsEveryFileUnderThePrefix_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const QString& path : expectedFiles())
+        QTest::newRow(qPrintable(path)) << path;
+}
+
+void TestDesktop::installsEveryFileUnderThePrefix()
+{
+    QFETCH(QString, path);
+    const QFileInfo file(installed(path));
+    QVERIFY2(file.isFile(), qPrintable(path + QStringLiteral(" is missing")));
+    QVERIFY(file.size() > 0);
+    if (path.startsWith(BinDir))
+        QVERIFY(file.isExecutable());
+}
+
+// Nothing of the build (libraries, tests, the artwork generator) leaks into the install.
+void TestDesktop::installsNothingElse()
+{
+    QStringList files;
+    QDirIterator it(prefix_.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(prefix_.path()).relativeFilePath(it.next()));
+    QStringList expected = expectedFiles();
+    files.sort();
+    expected.sort();
+    QCOMPARE(files, expected);
+}
+
+void TestDesktop::themeIconsHaveTheSizeOfTheirFolder_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : ThemeIconSizes)
+        QTest::addRow("%dpx", size) << size;
+}
+
+void TestDesktop::themeIconsHaveTheSizeOfTheirFolder()
+{
+    QFETCH(int, size);
+    const QImage icon(
+        installed(themeIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png"))));
+    QCOMPARE(icon.size(), QSize(size, size));
+    QVERIFY(icon.hasAlphaChannel());
+    // The corners are cut round: see-through there, solid in the middle.
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+}
+
+void TestDesktop::desktopEntryLaunchesTheInstalledProgramWithItsIcon()
+{
+    const QMap<QString, QString> entry = desktopEntry(installed(desktopEntryPath()));
+    QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
+    QCOMPARE(entry.value(QStringLiteral("Name")), QStringLiteral("Blinzor"));
+    QVERIFY(!entry.value(QStringLiteral("Comment")).isEmpty());
+    QVERIFY(!entry.value(QStringLiteral("Keywords")).isEmpty());
+    QCOMPARE(entry.value(QStringLiteral("Categories")), QStringLiteral("Game;BoardGame;"));
+    // The program is found on the PATH by the name it is installed under.
+    const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
+    QVERIFY(QFileInfo(installed(BinDir + QLatin1Char('/') + program)).isExecutable());
+    QCOMPARE(entry.value(QStringLiteral("TryExec")), program);
+    // The icon is named, not given by path, so the theme picks the size.
+    QCOMPARE(entry.value(QStringLiteral("Icon")), AppId);
+    // The window reports this class, which lets the desktop tie it to the entry.
+    QCOMPARE(entry.value(QStringLiteral("StartupWMClass")), QStringLiteral("Blinzor"));
+}
+
+void TestDesktop::metainfoDescribesTheSameApplication()
+{
+    const QList<XmlElement> info = xmlElements(installed(metainfoPath()));
+    QVERIFY2(!info.isEmpty(), "the metainfo file is missing or not well-formed XML");
+    QCOMPARE(info.first().name, QStringLiteral("component"));
+    QCOMPARE(info.first().attributes.value(QStringLiteral("type")).toString(),
+             QStringLiteral("desktop-application"));
+
+    auto textOf = [&info](const QString& name) {
+        const XmlElement* e = firstNamed(info, name);
+        return e ? e->text : QString();
+    };
+    QCOMPARE(textOf(QStringLiteral("id")), AppId);
+    QCOMPARE(textOf(QStringLiteral("name")), QStringLiteral("Blinzor"));
+    QVERIFY(!textOf(QStringLiteral("summary")).isEmpty());
+    QVERIFY(firstNamed(info, QStringLiteral("description")) != nullptr);
+    QCOMPARE(textOf(QStringLiteral("launchable")), AppId + QStringLiteral(".desktop"));
+    QCOMPARE(textOf(QStringLiteral("binary")), QStringLiteral("blinzor"));
+    QVERIFY(textOf(QStringLiteral("image")).startsWith(QStringLiteral("https://")));
+
+    const XmlElement* rating = firstNamed(info, QStringLiteral("content_rating"));
+    QVERIFY(rating);
+    QVERIFY(rating->attributes.value(QStringLiteral("type")).startsWith(QStringLiteral("oars-")));
+    const XmlElement* release = firstNamed(info, QStringLiteral("release"));
+    QVERIFY(release);
+    QCOMPARE(release->attributes.value(QStringLiteral("version")).toString(),
+             QStringLiteral(BLINZOR_VERSION));
+}
+
+void TestDesktop::desktopEntryPassesDesktopFileValidate()
+{
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        QSKIP("desktop-file-validate is not installed (Debian: desktop-file-utils)");
+    const Run check = run(validator, {installed(desktopEntryPath())});
+    // It reports some faults as "error:" lines yet exits 0 for them.
+    const QStringList errors = linesContaining(check.output, {QStringLiteral("error:")});
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+}
+
+void TestDesktop::metainfoPassesAppstreamValidation()
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    if (validator.isEmpty())
+        QSKIP("appstreamcli is not installed (Debian: appstream)");
+    const Run check = run(validator, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                      installed(metainfoPath())});
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+    // Errors and warnings fail; pedantic remarks (such as the capitals in the id) do not.
+    const QStringList faults =
+        linesContaining(check.output, {QStringLiteral("E: "), QStringLiteral("W: ")});
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
