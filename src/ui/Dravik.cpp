@@ -75,6 +75,8 @@ Dravik::Dravik(QWidget* parent)
     // clear grey whatever the desktop's theme makes of it.
     QPalette face = client->palette();
     face.setColor(QPalette::Button, QColor(212, 212, 212));
+    // While the computer chooses, the closed board must still be readable, white line too.
+    face.setColor(QPalette::Disabled, QPalette::WindowText, QColor(112, 112, 112));
     client->setPalette(face);
     setCentralWidget(client);
 
