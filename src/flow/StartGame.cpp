@@ -68,7 +68,7 @@ void Dravik::fillBoard(bool forTheComputer)
             const auto v = std::int16_t(platform::Rnd() * 9.0 + 1.0);
             if (forTheComputer)
                 Pole(r, c) = v;
-            platform::Label* cell = kK[std::size_t(10 * r + c)];
+            platform::Label* cell = kK[10 * std::size_t(r) + std::size_t(c)];
             cell->setCaption(QString::number(v));
             cell->setVisible(true);
         }

@@ -19,7 +19,7 @@ void Dravik::PokaziKletki(int flag)
 {
     for (int i = 0; i < Razmer; ++i) {
         for (int j = 0; j < Razmer; ++j)
-            kK[std::size_t(10 * i + j)]->setEnabled(flag != 0);
+            kK[10 * std::size_t(i) + std::size_t(j)]->setEnabled(flag != 0);
     }
 }
 
@@ -27,6 +27,6 @@ void Dravik::PogasiKletki()
 {
     for (int i = 0; i < Razmer; ++i) {
         for (int j = 0; j < Razmer; ++j)
-            kK[std::size_t(10 * i + j)]->setBackColor(platform::ButtonFace);
+            kK[10 * std::size_t(i) + std::size_t(j)]->setBackColor(platform::ButtonFace);
     }
 }

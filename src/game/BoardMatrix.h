@@ -35,7 +35,10 @@ public:
 
     // A read that may fall outside the matrix (a column kept from an earlier, larger board):
     // outside cells read as taken.
-    std::int16_t valueOr0(int r, int c) const { return contains(r, c) ? cells_[index(r, c)] : 0; }
+    std::int16_t valueOr0(int r, int c) const
+    {
+        return contains(r, c) ? cells_[index(r, c)] : std::int16_t(0);
+    }
 
 private:
     std::size_t index(int r, int c) const

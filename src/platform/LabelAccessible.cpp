@@ -29,7 +29,7 @@ QString LabelAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
     const QString what = widget()->accessibleName();
-    const QString shown = label()->caption();
+    QString shown = label()->caption(); // not const: returned alone, it is moved out
     if (what.isEmpty())
         return shown;
     return shown.isEmpty() ? what : what + QStringLiteral(": ") + shown;

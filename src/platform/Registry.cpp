@@ -66,7 +66,7 @@ void systemClose(RegistryKey key)
 // Without a registry the program's one look-up that can succeed is the tool's path:
 // the key below opens when the system has a system-information program on its search
 // path, and its "PATH" value holds that program's full path. Everything else is absent.
-constexpr const char* ToolKeyName = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* ToolKeyName = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 constexpr const char* ToolValueName = "PATH";
 constexpr RegistryKey ToolKey = 1;
 

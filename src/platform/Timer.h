@@ -13,7 +13,7 @@ class Timer : public QTimer
 public:
     Timer(QObject* parent, const QString& name, int intervalMs, bool enabled);
 
-    void setEnabled(bool enabled);
+    void setEnabled(bool on);
     bool enabled() const { return isActive(); }
 };
 

@@ -121,7 +121,7 @@ Next strengthStep(Scan& s, int Uroven, int column)
     }
 }
 
-int keptColumn(const ComputerEvaluation& e)
+int chosenColumn(const ComputerEvaluation& e)
 {
     return int(e.Ocenka[3]);
 }
@@ -132,7 +132,7 @@ int keptColumn(const ComputerEvaluation& e)
 // has to name a cell of the board, because the move that follows is refused.
 void settleChoice(Scan& s)
 {
-    if (s.inRow(keptColumn(s.e)) != 0)
+    if (s.inRow(chosenColumn(s.e)) != 0)
         return;
     for (int column = 0; column < s.view.Razmer; ++column) {
         if (s.inRow(column) > 0) {
@@ -140,7 +140,7 @@ void settleChoice(Scan& s)
             return;
         }
     }
-    if (keptColumn(s.e) < 0 || keptColumn(s.e) >= s.view.Razmer)
+    if (chosenColumn(s.e) < 0 || chosenColumn(s.e) >= s.view.Razmer)
         s.e.Ocenka[3] = 0;
 }
 
@@ -163,7 +163,7 @@ ComputerEvaluation chooseComputerColumn(const ComputerView& view, int Uroven,
 
 std::optional<int> computerCell(int Liniya, int Razmer, const ComputerEvaluation& evaluation)
 {
-    const int column = keptColumn(evaluation);
+    const int column = chosenColumn(evaluation);
     if (Liniya < 0 || Liniya >= Razmer || column < 0 || column >= Razmer)
         return std::nullopt;
     return 10 * Liniya + column;
