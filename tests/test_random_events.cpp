@@ -1,9 +1,8 @@
 // Random events against a real main window, thousands per seed, with the game's rules
 // checked after every one: clicks on any cell, the size options, every menu command, the
-// strength and About dialogs answered every way, close requests answered No and the ticks
-// of all four timers, some of them (and some close requests) while a modal window is open. A
-// failure prints its seed and its events as lines that replay it; faults found that way replay
-// below.
+// strength and About dialogs answered every way, close requests answered No, and the ticks
+// of all four timers, some ticks and close requests falling while a modal window is open.
+// A failure prints its seed and its events as lines that replay it as a test like these.
 #include "EventDriver.h"
 #include "game/ProgramWide.h"
 #include "platform/MsgBoxStyle.h"
@@ -48,8 +47,8 @@ private slots:
         QTest::newRow("Satan") << 3;
     }
 
-    // Three games at one strength win a match at the latest: every game ends, and the
-    // counters go back to empty when one side reaches three.
+    // Five whole games at one strength: every one ends, and on the way one side wins its
+    // third game, so a match is won and its counters are emptied.
     void wholeGamesAgainstTheComputer()
     {
         QFETCH(int, strength);
@@ -151,12 +150,16 @@ private slots:
         EventDriver d(w, 11);
         QVERIFY(d.fire(DriverEvent::sizeOption(1)));
         QVERIFY(d.fire(DriverEvent::youVsMe(StrengthAnswer::PickAndOk, 2)));
-        while (!w.TimerCompHod->enabled())
+        for (int i = 0; i < 1000 && !w.TimerCompHod->enabled(); ++i)
             QVERIFY2(d.fire(d.randomEvent()), qPrintable(d.failure()));
+        QVERIFY(w.TimerCompHod->enabled());
         d.endingAnswer = platform::vbYes;
-        QVERIFY(!w.close() || !w.isVisible()); // the window closes
+        const int asked = d.endingQuestions;
+        QVERIFY(w.close());
         QVERIFY(!w.isVisible());
+        QCOMPARE(d.endingQuestions, asked + 1);
         w.mExit->trigger();
+        QCOMPARE(d.endingQuestions, asked + 2);
         QCOMPARE(d.programEnds, 1);
     }
 };

@@ -306,7 +306,10 @@ int EventDriver::answerBox(const QString& prompt, int style, const QString& titl
         outcome_->boxes.append({prompt, style, title});
         fireMeanwhile();
     }
-    return style == 292 ? endingAnswer : platform::vbOK;
+    if (style != 292)
+        return platform::vbOK;
+    ++endingQuestions;
+    return endingAnswer;
 }
 
 void EventDriver::answerModal()

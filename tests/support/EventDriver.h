@@ -50,6 +50,7 @@ public:
 
     // The answer to the ending question: No, except in the one test that leaves with Yes.
     int endingAnswer;
+    int endingQuestions = 0;
     // Off only in the test of the report itself.
     bool reportToErrorOutput = true;
     int programEnds = 0;
