@@ -1,8 +1,8 @@
 #include "platform/Label.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -11,12 +11,13 @@ namespace platform {
 Label::Label(QWidget* parent, const QString& name, Border border) : QLabel(parent)
 {
     setObjectName(name);
-    setAutoFillBackground(true);
+    // The back colour is filled in paintEvent, over the whole label: nothing beneath it
+    // needs painting first, and a change of colour is only a repaint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     if (border == Border::FixedSingle) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(1);
     }
-    paintBackColor();
 }
 
 void Label::setBackColor(Color color)
@@ -24,14 +25,7 @@ void Label::setBackColor(Color color)
     if (color == backColor_)
         return;
     backColor_ = color;
-    paintBackColor();
-}
-
-void Label::paintBackColor()
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(backColor_, p));
-    setPalette(p);
+    update();
 }
 
 void Label::mousePressEvent(QMouseEvent* event)
@@ -65,6 +59,11 @@ void Label::keyPressEvent(QKeyEvent* event)
 
 void Label::paintEvent(QPaintEvent* event)
 {
+    {
+        // A system colour is looked up now, so it follows the desktop's colours.
+        QPainter back(this);
+        back.fillRect(event->rect(), toQColor(backColor_, palette()));
+    }
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
@@ -73,14 +72,6 @@ void Label::paintEvent(QPaintEvent* event)
     option.initFrom(this);
     option.rect = contentsRect().adjusted(2, 2, -2, -2);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
-}
-
-void Label::changeEvent(QEvent* event)
-{
-    // A system colour follows the palette when the desktop's colours change.
-    if (event->type() == QEvent::ApplicationPaletteChange && isSystemColor(backColor_))
-        paintBackColor();
-    QLabel::changeEvent(event);
 }
 
 namespace {

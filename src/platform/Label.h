@@ -37,11 +37,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void paintBackColor();
-
     Color backColor_ = ButtonFace;
     bool pressed_ = false;
 };
