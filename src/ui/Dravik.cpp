@@ -33,6 +33,7 @@ Label* boldLabel(QWidget* parent, const QString& name, const QRect& geometry)
 {
     auto* l = new Label(parent, name, Label::Border::FixedSingle);
     l->setGeometry(geometry);
+    l->setFixedSize(geometry.size()); // so a new caption asks for no new layout
     l->setAlignment(Qt::AlignCenter);
     l->setFont(platform::boldCaptionFont());
     return l;
