@@ -15,6 +15,9 @@ void Image::setPicture(const QPixmap* picture)
     if (picture == picture_)
         return;
     picture_ = picture;
+    // A picture fills the image, so what lies beneath (the title, under a glint) is not
+    // drawn first.
+    setAttribute(Qt::WA_OpaquePaintEvent, picture != nullptr);
     update();
 }
 
@@ -25,7 +28,8 @@ void Image::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // A double-density picture on a screen of another density is scaled: smoothly, not by
     // dropping pixels.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          picture_->devicePixelRatio() != devicePixelRatioF());
     painter.drawPixmap(0, 0, *picture_);
 }
 
