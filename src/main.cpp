@@ -1,10 +1,13 @@
+#include "platform/FrameTransfer.h"
 #include "ui/Dravik.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platform::sendFramesInline();
     QApplication app(argc, argv);
+    platform::keepFrameSettingToOurselves();
     QApplication::setOrganizationName(QStringLiteral("Blinzor"));
     QApplication::setOrganizationDomain(QStringLiteral("blinzor.github.io"));
     QApplication::setApplicationName(QStringLiteral("Blinzor"));

@@ -1,6 +1,7 @@
 // The thin layer over the toolkit: message boxes by style number, the random generator,
-// timers, picture strips and reading numbers back from labels.
+// timers, picture strips, reading numbers back from labels and how frames reach the display.
 #include "RealModal.h"
+#include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"
 #include "platform/Random.h"
@@ -155,6 +156,24 @@ private slots:
         QCOMPARE(Val(QStringLiteral(" 7x")), 7);
         QCOMPARE(Val(QStringLiteral("x7")), 0);
         QCOMPARE(Val(QStringLiteral("99999999999")), std::numeric_limits<int>::max());
+    }
+
+    // The switch is on while the toolkit connects, gone again for the programs the game
+    // starts, and a user's own setting, whatever its value, is never touched.
+    void inlineFramesSwitchIsOursAloneAndYieldsToTheUsers()
+    {
+        const char* name = "QT_XCB_NO_MITSHM";
+        qunsetenv(name);
+        sendFramesInline();
+        QCOMPARE(qgetenv(name), QByteArray("1"));
+        keepFrameSettingToOurselves();
+        QVERIFY(!qEnvironmentVariableIsSet(name));
+
+        qputenv(name, QByteArrayLiteral("0"));
+        sendFramesInline();
+        keepFrameSettingToOurselves();
+        QCOMPARE(qgetenv(name), QByteArray("0"));
+        qunsetenv(name);
     }
 };
 
