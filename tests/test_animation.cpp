@@ -121,6 +121,30 @@ private slots:
         QCOMPARE(rnd.draws(), 12); // one draw per image on every tick
     }
 
+    // A glint stays opaque however it shows, so between its frames it paints the title's
+    // part itself: what the window shows there is read back from the screen.
+    void aGlintShowsItsFrameOrTheTitleBeneath()
+    {
+        Dravik w;
+        showAt(w, QPoint(0, 0));
+        const QRect inTitle = w.Image1->geometry() & w.pic->rect(); // the title clips it
+        const QRect spot = inTitle.translated(w.pic->mapTo(&w, QPoint(0, 0)));
+        const auto shown = [&] {
+            return w.screen()
+                ->grabWindow(w.winId(), spot.x(), spot.y(), spot.width(), spot.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const auto part = [](const QPixmap& p, const QRect& r) {
+            return p.toImage().convertToFormat(QImage::Format_RGB32).copy(r);
+        };
+        const QPixmap& frame = w.PictureClip1.GraphicCell(2);
+        w.Image1->setPicture(&frame);
+        QCOMPARE(shown(), part(frame, inTitle.translated(-w.Image1->pos())));
+        w.Image1->setPicture(nullptr);
+        QCOMPARE(shown(), part(*w.pic->picture(), inTitle));
+    }
+
     void theTwoImagesGlintIndependently()
     {
         // Image1 draws first on each tick. Image2 starts two ticks after Image1.

@@ -8,6 +8,7 @@ Image::Image(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    updateOpacity();
 }
 
 void Image::setPicture(const QPixmap* picture)
@@ -15,22 +16,45 @@ void Image::setPicture(const QPixmap* picture)
     if (picture == picture_)
         return;
     picture_ = picture;
-    // A picture fills the image, so what lies beneath (the title, under a glint) is not
-    // drawn first.
-    setAttribute(Qt::WA_OpaquePaintEvent, picture != nullptr);
-    update();
+    updateOpacity();
+    for (Image* over : findChildren<Image*>(Qt::FindDirectChildrenOnly))
+        over->updateOpacity();
+    // A new picture is a frame of an animation as often as not: it goes on the screen now,
+    // within the tick that shows it, instead of waking the event loop once more for it.
+    repaint();
+}
+
+const QPixmap* Image::backdrop() const
+{
+    const auto* beneath = qobject_cast<const Image*>(parentWidget());
+    return beneath ? beneath->picture_ : nullptr;
+}
+
+// An image that paints every pixel it covers is opaque, so nothing beneath it is drawn
+// first. A glint stays opaque whether it shows a frame or the title: were its opacity to
+// follow its frames, the window would work out again which areas its hundred-odd controls
+// cover each time a glint came or went.
+void Image::updateOpacity()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, picture_ || backdrop());
 }
 
 void Image::paintEvent(QPaintEvent*)
 {
-    if (!picture_)
-        return;
+    if (picture_)
+        draw(*picture_, QPoint(0, 0));
+    else if (const QPixmap* beneath = backdrop())
+        draw(*beneath, -pos());
+}
+
+void Image::draw(const QPixmap& picture, QPoint at)
+{
     QPainter painter(this);
     // A double-density picture on a screen of another density is scaled: smoothly, not by
     // dropping pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          picture_->devicePixelRatio() != devicePixelRatioF());
-    painter.drawPixmap(0, 0, *picture_);
+                          picture.devicePixelRatio() != devicePixelRatioF());
+    painter.drawPixmap(at, picture);
 }
 
 } // namespace platform

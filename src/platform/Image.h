@@ -5,7 +5,8 @@
 namespace platform {
 
 // An image control: shows a picture from its top-left corner, or nothing at all, in which
-// case whatever lies beneath shows through. It may contain other controls.
+// case whatever lies beneath shows through. It may contain other controls; an image
+// inside another shows, where it has no picture, the part of the outer one it covers.
 class Image : public QWidget
 {
     Q_OBJECT
@@ -21,6 +22,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QPixmap* backdrop() const;
+    void updateOpacity();
+    void draw(const QPixmap& picture, QPoint at);
+
     const QPixmap* picture_ = nullptr;
 };
 
