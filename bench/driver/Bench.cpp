@@ -40,11 +40,13 @@ std::string today()
 Bench::Bench(Options options)
     : o_(std::move(options)), game_{Game, o_.game, {}}, floor_{Floor, o_.floor, {}}
 {
-    idleCases_ = {{Floor, floor_, ""},
-                  {"floor, picture at 5 Hz", {"floor-swap", o_.floor, {"--swap"}}, ""},
-                  {Game, game_, ""},
-                  {"blinzor, \"Satan\" game idle", game_, "satan"},
-                  {"blinzor, game vs computer", game_, "computer"}};
+    idleCases_ = {
+        {Floor, floor_, ""},
+        {"floor, picture at 5 Hz", {"floor-swap", o_.floor, {"--swap"}}, ""},
+        {"floor, 5 Hz, frames inline", {"floor-swap-inline", o_.floor, {"--swap", "--inline"}}, ""},
+        {Game, game_, ""},
+        {"blinzor, \"Satan\" game idle", game_, "satan"},
+        {"blinzor, game vs computer", game_, "computer"}};
     std::filesystem::create_directories(std::filesystem::path(o_.workDir) / "runtime");
     std::filesystem::permissions(std::filesystem::path(o_.workDir) / "runtime",
                                  std::filesystem::perms::owner_all);
