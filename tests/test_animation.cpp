@@ -130,6 +130,7 @@ private slots:
         const QRect inTitle = w.Image1->geometry() & w.pic->rect(); // the title clips it
         const QRect spot = inTitle.translated(w.pic->mapTo(&w, QPoint(0, 0)));
         const auto shown = [&] {
+            QCoreApplication::sendPostedEvents(); // the repaint the new picture asked for
             return w.screen()
                 ->grabWindow(w.winId(), spot.x(), spot.y(), spot.width(), spot.height())
                 .toImage()

@@ -19,9 +19,7 @@ void Image::setPicture(const QPixmap* picture)
     updateOpacity();
     for (Image* over : findChildren<Image*>(Qt::FindDirectChildrenOnly))
         over->updateOpacity();
-    // A new picture is a frame of an animation as often as not: it goes on the screen now,
-    // within the tick that shows it, instead of waking the event loop once more for it.
-    repaint();
+    update();
 }
 
 const QPixmap* Image::backdrop() const
