@@ -61,81 +61,68 @@ std::string factoryCall(const DriverEvent& e)
     return {};
 }
 
+DriverEvent of(DriverEvent::Kind kind, int index = 0)
+{
+    DriverEvent e;
+    e.kind = kind;
+    e.index = index;
+    return e;
+}
+
 } // namespace
 
 DriverEvent DriverEvent::cell(int index)
 {
-    DriverEvent e;
-    e.kind = Kind::Cell;
-    e.index = index;
-    return e;
+    return of(Kind::Cell, index);
 }
 
 DriverEvent DriverEvent::sizeOption(int index)
 {
-    DriverEvent e;
-    e.kind = Kind::SizeOption;
-    e.index = index;
-    return e;
+    return of(Kind::SizeOption, index);
 }
 
 DriverEvent DriverEvent::humansVsOrcs()
 {
-    DriverEvent e;
-    e.kind = Kind::HumansVsOrcs;
-    return e;
+    return of(Kind::HumansVsOrcs);
 }
 
 DriverEvent DriverEvent::youVsMe(StrengthAnswer answer, int strength)
 {
-    DriverEvent e;
-    e.kind = Kind::YouVsMe;
+    DriverEvent e = of(Kind::YouVsMe, strength);
     e.strengthAnswer = answer;
-    e.index = strength;
     return e;
 }
 
 DriverEvent DriverEvent::newBlinzor()
 {
-    DriverEvent e;
-    e.kind = Kind::NewBlinzor;
-    return e;
+    return of(Kind::NewBlinzor);
 }
 
 DriverEvent DriverEvent::help(AboutAnswer answer)
 {
-    DriverEvent e;
-    e.kind = Kind::Help;
+    DriverEvent e = of(Kind::Help);
     e.aboutAnswer = answer;
     return e;
 }
 
 DriverEvent DriverEvent::closeRequest()
 {
-    DriverEvent e;
-    e.kind = Kind::CloseRequest;
-    return e;
+    return of(Kind::CloseRequest);
 }
 
 DriverEvent DriverEvent::exit()
 {
-    DriverEvent e;
-    e.kind = Kind::Exit;
-    return e;
+    return of(Kind::Exit);
 }
 
 DriverEvent DriverEvent::moveWindow(int place)
 {
-    DriverEvent e;
-    e.kind = Kind::MoveWindow;
-    e.index = place;
-    return e;
+    return of(Kind::MoveWindow, place);
 }
 
 DriverEvent DriverEvent::timerTick(Tick tick)
 {
-    DriverEvent e;
-    e.kind = Kind::TimerTick;
+    DriverEvent e = of(Kind::TimerTick);
     e.tick = tick;
     return e;
 }
