@@ -8,7 +8,10 @@
 #include "platform/Timer.h"
 #include "platform/Val.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -81,6 +84,36 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
         });
         QCOMPARE(MsgBox(QStringLiteral("plain")), int(vbOK));
+    }
+
+    // A box belongs to the game, or to the dialog open over it, even when another window
+    // is active the moment it opens, as when the computer's delayed move ends a game.
+    void boxIsOwnedByTheGameWhateverWindowIsActive()
+    {
+        QMainWindow game;
+        game.show();
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QWidget* owner = nullptr;
+        auto noteOwner = [&owner](QWidget* box) {
+            owner = box->parentWidget();
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+        whenModalAppears(noteOwner);
+        MsgBox(QStringLiteral("Over"), 48);
+        QCOMPARE(owner, &game);
+
+        QDialog dialog(&game);
+        whenModalAppears([&](QWidget* modal) {
+            QApplication::setActiveWindow(&other);
+            whenModalAppears(noteOwner);
+            MsgBox(QStringLiteral("Unavailable"));
+            modal->close();
+        });
+        dialog.exec();
+        QCOMPARE(owner, &dialog);
     }
 
     void rndStaysInUnitIntervalAndSpreads()

@@ -1,6 +1,7 @@
 #include "platform/MsgBox.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -63,6 +64,19 @@ QMessageBox::ButtonRole buttonRole(MsgBoxResult answer)
     }
 }
 
+// The window a box belongs to, and opens centred on: the dialog open over the game, else
+// the game's window, whatever window the desktop has made active meanwhile.
+QWidget* boxOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void setMsgBoxAnswerer(MsgBoxAnswerer a)
@@ -76,8 +90,7 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         return answerer(prompt, style, title);
 
     const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
-    QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton, boxOwner());
     box.setObjectName(QStringLiteral("MsgBox"));
     MsgBoxResult answers[3];
     const int count = msgBoxAnswers(decoded.buttons, answers);
