@@ -1,18 +1,31 @@
-// The window on high-density screens: the same layout in logical pixels at device pixel
-// ratios 2 and 1.5, and every picture taken from its double-density drawing so that it
-// shows sharp. The ratio is fixed before the application starts: 2 in this run, 1.5 in a
-// second run of the window's tests that this one starts.
+// The windows on every screen and desktop: the same layout in logical pixels at device pixel
+// ratios 2 and 1.5, every picture taken from its double-density drawing so that it shows
+// sharp, captions that read and fit under any colour scheme and desktop font, and windows
+// that open with their corner on the screen. The ratio is fixed before the application
+// starts: 2 in this run; 1, 1.25, 1.5 and 1.75 in further runs that this one starts.
 #include "../assets/generator/GlintSpots.h"
+#include "Legibility.h"
+#include "RealModal.h"
+#include "Seams.h"
+#include "game/ProgramWide.h"
+#include "platform/Contrast.h"
 #include "platform/Image.h"
+#include "platform/MsgBox.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
+#include "ui/Vibor.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <cmath>
 
@@ -22,6 +35,7 @@ using platform::twipsRect;
 namespace {
 
 const char* const RatioVariable = "BLINZOR_TEST_RATIO";
+const char* const ScreenRatioVariable = "BLINZOR_TEST_SCREEN_RATIO";
 
 qreal ratio()
 {
@@ -121,6 +135,82 @@ void addPictureRows(bool withIcon)
         QTest::newRow("icon.ico") << QStringLiteral(":/icon.ico");
 }
 
+// --- Captions ---
+
+QPalette schemeNamed(const QString& name, const QPalette& standard)
+{
+    if (name == QLatin1String("darker"))
+        return darkerPalette();
+    if (name == QLatin1String("high contrast"))
+        return highContrastPalette();
+    return standard;
+}
+
+void forgetFocus()
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+}
+
+QString where(const QWidget* control)
+{
+    return control->window()->objectName() + QLatin1Char('/') + control->objectName();
+}
+
+// Every caption the window shows fits its control and reads at `least`; a disabled cell at
+// the figure of a disabled caption instead. What falls short is added to `faults`.
+void checkCaptions(QWidget* window, QStringList& faults)
+{
+    forgetFocus();
+    const WindowShot shot(window);
+    for (const QWidget* control : captionedControls(window)) {
+        const QString fit = captionFitFault(control);
+        if (!fit.isEmpty())
+            faults << where(control) + QStringLiteral(": ") + fit;
+        const double least =
+            control->isEnabled() ? platform::ReadableContrast : platform::MarkContrast;
+        const double seen = shot.contrast(control, captionArea(control));
+        if (seen < least)
+            faults << QStringLiteral("%1 \"%2\" reads at %3:1")
+                          .arg(where(control), captionOf(control))
+                          .arg(seen, 0, 'f', 2);
+    }
+}
+
+// The ring of an option, checked or not, stands out from the back it is drawn on.
+void checkOptionMarks(QWidget* window, const std::array<QRadioButton*, 3>& options,
+                      QStringList& faults)
+{
+    const WindowShot shot(window);
+    for (const QRadioButton* option : options) {
+        QStyleOptionButton o;
+        o.initFrom(option);
+        const QRect ring =
+            option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
+        const QPoint back(ring.left(), 0);
+        const double seen = shot.contrast(option, ring, back);
+        if (seen < platform::MarkContrast)
+            faults << QStringLiteral("%1's ring stands out at %2:1")
+                          .arg(where(option))
+                          .arg(seen, 0, 'f', 2);
+    }
+}
+
+int firstCellColored(const Dravik& w, platform::Color color)
+{
+    for (int i = 0; i < 100; ++i) {
+        const platform::Label* cell = w.kK[std::size_t(i)];
+        if (cell->isVisible() && cell->backColor() == color)
+            return i;
+    }
+    return -1;
+}
+
+double cellContrast(const WindowShot& shot, const platform::Label* cell)
+{
+    return shot.contrast(cell, captionArea(cell));
+}
+
 } // namespace
 
 class TestHighDpi : public QObject
@@ -144,8 +234,21 @@ private slots:
     void aboutShowsTheDensePicture();
     void windowIconHasADenseSize();
 
-    // The window at the ratio 1.5
+    // What the player reads, at the ratio of this run
+    void captionsReadAndFit_data();
+    void captionsReadAndFit();
+    void closedBoardFadesButReads();
+    void windowsOpenWithTheirCornerOnTheScreen();
+
+    // The same at other ratios
     void oneAndAHalfPassesTheWindowsTests();
+    void otherRatiosPassTheCaptionTests_data();
+    void otherRatiosPassTheCaptionTests();
+
+private:
+    // A game against the computer at "Hard" on the 8 by 8 board, the person to move.
+    static void startAgainstTheComputer(Dravik& w);
+    static void letTheComputerChoose(Dravik& w);
 };
 
 void TestHighDpi::densePicturesAreTwiceTheOrdinary()
@@ -212,8 +315,8 @@ void TestHighDpi::windowKeepsItsLayout()
     QCOMPARE(w.Image1->geometry(), QRect(104, 72, 64, 56));
     QCOMPARE(w.Image2->geometry(), QRect(26, 24, 47, 47));
     // The captions still fit: the fonts grow with the ratio as everything else does.
-    for (QWidget* caption : {static_cast<QWidget*>(w.labelT), static_cast<QWidget*>(w.ob[2])})
-        QVERIFY(caption->width() >= caption->sizeHint().width());
+    for (const QWidget* caption : captionedControls(&w))
+        QVERIFY2(captionFitFault(caption).isEmpty(), qPrintable(captionFitFault(caption)));
 }
 
 void TestHighDpi::grabHasTheScreensDensity()
@@ -270,31 +373,236 @@ void TestHighDpi::windowIconHasADenseSize()
     QCOMPARE(dense, rgb(QImage(QStringLiteral(":/icon@2x.png"))));
 }
 
-void TestHighDpi::oneAndAHalfPassesTheWindowsTests()
+void TestHighDpi::startAgainstTheComputer(Dravik& w)
 {
-    if (ratio() != 2.0)
-        QSKIP("this is the run at 1.5");
+    MsgBoxRecorder remark;
+    UrovenVibor = 1;
+    w.ob[1]->click();
+    whenModalAppears([](QWidget* strength) { clickButton(strength, QStringLiteral("OK")); });
+    w.m1vsC_Click();
+    if (w.TimerCompHod->enabled()) { // the computer drew the first move: it makes it now
+        w.TimerCompHod->setEnabled(false);
+        w.Prodolzi();
+    }
+    w.LabelS[1]->setCaption(QStringLiteral("2"));
+    w.TimerTime_Timer();
+}
+
+// The person takes a cell of the open line; the computer then chooses, with the board closed.
+void TestHighDpi::letTheComputerChoose(Dravik& w)
+{
+    w.kK_Click(firstCellColored(w, platform::White));
+    QVERIFY(w.TimerCompHod->enabled());
+    w.TimerCompHod->setEnabled(false); // held in its choice while the test looks
+}
+
+void TestHighDpi::captionsReadAndFit_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    for (const char* scheme : {"default", "darker", "high contrast"})
+        for (int points = 8; points <= 12; ++points)
+            QTest::addRow("%s, DejaVu Sans %d", scheme, points)
+                << QString::fromLatin1(scheme) << QStringLiteral("DejaVu Sans") << points;
+    QTest::addRow("darker, Liberation Sans 10")
+        << QStringLiteral("darker") << QStringLiteral("Liberation Sans") << 10;
+    QTest::addRow("default, Noto Sans 12")
+        << QStringLiteral("default") << QStringLiteral("Noto Sans") << 12;
+}
+
+// Under each scheme and general font every window is shown as the player meets it: the main
+// window in a game, then with the computer choosing (the board closed, its cell red) and a
+// winner's score in red; the strength dialog; the About box; a message box.
+void TestHighDpi::captionsReadAndFit()
+{
+    QFETCH(QString, scheme);
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    if (!QFontDatabase::hasFamily(family))
+        QSKIP("the font is not installed");
+    const QPalette standard = QApplication::palette();
+    const QFont general = QApplication::font();
+    QApplication::setPalette(schemeNamed(scheme, standard));
+    QApplication::setFont(QFont(family, points));
+    QStringList faults;
+    {
+        Dravik w;
+        showStill(w);
+        startAgainstTheComputer(w);
+        checkCaptions(&w, faults);
+        checkOptionMarks(&w, w.ob, faults);
+        letTheComputerChoose(w);
+        w.lPl[0]->setBackColor(platform::Red); // as a winner's
+        checkCaptions(&w, faults);
+
+        Vibor strength(&w);
+        strength.show();
+        checkCaptions(&strength, faults);
+        strength.hide();
+
+        About about(&w);
+        about.show();
+        checkCaptions(&about, faults);
+        about.hide();
+
+        whenModalAppears([&faults](QWidget* box) {
+            checkCaptions(box, faults);
+            clickButton(box, QStringLiteral("OK"));
+        });
+        platform::MsgBox(QStringLiteral("Player1 takes the game, 31 to 27."), 48);
+        w.cancelComputerMove();
+    }
+    QApplication::setPalette(standard);
+    QApplication::setFont(general);
+    Uroven = Variant<int>();
+    UrovenVibor = 0;
+    for (const QString& fault : std::as_const(faults))
+        qWarning().noquote() << fault;
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 captions fall short, the first: %2")
+                                              .arg(faults.size())
+                                              .arg(faults.value(0))));
+}
+
+// While the computer chooses, the closed cells look fainter than open ones, yet read.
+void TestHighDpi::closedBoardFadesButReads()
+{
+    const QPalette standard = QApplication::palette();
+    for (const QPalette& palette : {standard, darkerPalette(), highContrastPalette()}) {
+        QApplication::setPalette(palette);
+        Dravik w;
+        showStill(w);
+        startAgainstTheComputer(w);
+        forgetFocus();
+        const WindowShot open(&w);
+        letTheComputerChoose(w);
+        const WindowShot closed(&w);
+        const int white = firstCellColored(w, platform::White);
+        const int face = firstCellColored(w, platform::ButtonFace);
+        for (const int i : {white, face}) {
+            const platform::Label* cell = w.kK[std::size_t(i)];
+            QVERIFY(!cell->isEnabled());
+            const double before = cellContrast(open, cell);
+            const double after = cellContrast(closed, cell);
+            QVERIFY2(after >= platform::MarkContrast && after <= 0.8 * before,
+                     qPrintable(QStringLiteral("cell %1: %2:1 open, %3:1 closed")
+                                    .arg(i)
+                                    .arg(before)
+                                    .arg(after)));
+        }
+        // The computer's pick is shown to be read, not as closed.
+        const int red = firstCellColored(w, platform::Red);
+        QVERIFY(red >= 0);
+        QVERIFY(cellContrast(closed, w.kK[std::size_t(red)]) >= platform::ReadableContrast);
+        w.cancelComputerMove();
+    }
+    QApplication::setPalette(standard);
+    Uroven = Variant<int>();
+    UrovenVibor = 0;
+}
+
+// A window larger than the screen's free area keeps its top-left corner, with the title bar
+// and the menus, on it; one that fits lies wholly on it.
+void TestHighDpi::windowsOpenWithTheirCornerOnTheScreen()
+{
+    Dravik w;
+    const QRect room = w.screen()->availableGeometry();
+    auto onScreen = [&room](const QWidget& window) {
+        const QRect frame = window.frameGeometry();
+        if (frame.width() <= room.width() && frame.height() <= room.height())
+            return room.contains(frame);
+        return room.contains(frame.topLeft());
+    };
+    QVERIFY2(onScreen(w), qPrintable(QStringLiteral("at %1, %2").arg(w.x()).arg(w.y())));
+    showStill(w);
+    QVERIFY(onScreen(w));
+    About about(&w);
+    about.show();
+    QVERIFY(onScreen(about));
+    about.hide();
+    Vibor strength(&w);
+    strength.show();
+    QVERIFY(onScreen(strength));
+    strength.hide();
+    bool boxOnScreen = false;
+    whenModalAppears([&](QWidget* box) {
+        boxOnScreen = onScreen(*box);
+        clickButton(box, QStringLiteral("OK"));
+    });
+    platform::MsgBox(QStringLiteral("Player2 takes the match."), 64);
+    QVERIFY(boxOnScreen);
+}
+
+namespace {
+
+// Runs some of this program's tests again in a process of its own, where the toolkit reads
+// `variable` (the ratio of every screen, or of the first) as `value` at its start.
+void passAtRatio(const char* variable, const QString& value, const QStringList& functions)
+{
     QProcess run;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QLatin1String(RatioVariable), QStringLiteral("1.5"));
+    environment.remove(QStringLiteral("QT_SCALE_FACTOR")); // this run's
+    environment.insert(QLatin1String(variable), value);
     run.setProcessEnvironment(environment);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(QCoreApplication::applicationFilePath(),
-              {QStringLiteral("windowKeepsItsLayout"), QStringLiteral("grabHasTheScreensDensity"),
-               QStringLiteral("titleShowsTheDensePicture"),
-               QStringLiteral("glintCellsAreCutInDevicePixels"),
-               QStringLiteral("aboutShowsTheDensePicture")});
+    run.start(QCoreApplication::applicationFilePath(), functions);
     QVERIFY(run.waitForFinished(120000));
     const QString output = QString::fromLocal8Bit(run.readAll());
     QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, qPrintable(output));
-    QVERIFY2(output.contains(QStringLiteral("Totals: 7 passed")), qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral(" 0 failed")) &&
+                 !output.contains(QStringLiteral("Totals: 0 passed")),
+             qPrintable(output));
+}
+
+const QStringList CaptionTests{QStringLiteral("captionsReadAndFit"),
+                               QStringLiteral("closedBoardFadesButReads"),
+                               QStringLiteral("windowsOpenWithTheirCornerOnTheScreen")};
+
+} // namespace
+
+void TestHighDpi::oneAndAHalfPassesTheWindowsTests()
+{
+    if (ratio() != 2.0)
+        QSKIP("this is the run at another ratio");
+    passAtRatio(RatioVariable, QStringLiteral("1.5"),
+                QStringList{QStringLiteral("windowKeepsItsLayout"),
+                            QStringLiteral("grabHasTheScreensDensity"),
+                            QStringLiteral("titleShowsTheDensePicture"),
+                            QStringLiteral("glintCellsAreCutInDevicePixels"),
+                            QStringLiteral("aboutShowsTheDensePicture")} +
+                    CaptionTests);
+}
+
+void TestHighDpi::otherRatiosPassTheCaptionTests_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("1") << QByteArray(RatioVariable) << QStringLiteral("1");
+    QTest::newRow("1.25, for the screen")
+        << QByteArray(ScreenRatioVariable) << QStringLiteral("1.25");
+    QTest::newRow("1.75") << QByteArray(RatioVariable) << QStringLiteral("1.75");
+}
+
+void TestHighDpi::otherRatiosPassTheCaptionTests()
+{
+    if (ratio() != 2.0)
+        QSKIP("this is the run at another ratio");
+    QFETCH(QByteArray, variable);
+    QFETCH(QString, value);
+    passAtRatio(variable.constData(), value,
+                QStringList{QStringLiteral("windowKeepsItsLayout")} + CaptionTests);
 }
 
 int main(int argc, char** argv)
 {
-    // The toolkit reads the ratio once, when the application starts.
+    // The toolkit reads the ratio once, when the application starts: for all screens, or
+    // screen by screen.
     const QByteArray wanted = qgetenv(RatioVariable);
-    qputenv("QT_SCALE_FACTOR", wanted.isEmpty() ? QByteArray("2") : wanted);
+    const QByteArray perScreen = qgetenv(ScreenRatioVariable);
+    if (!perScreen.isEmpty())
+        qputenv("QT_SCREEN_SCALE_FACTORS", perScreen);
+    else
+        qputenv("QT_SCALE_FACTOR", wanted.isEmpty() ? QByteArray("2") : wanted);
     QApplication app(argc, argv);
     TestHighDpi test;
     return QTest::qExec(&test, argc, argv);

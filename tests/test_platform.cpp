@@ -1,6 +1,7 @@
 // The thin layer over the toolkit: message boxes by style number, the random generator,
 // timers, picture strips, reading numbers back from labels and how frames reach the display.
 #include "RealModal.h"
+#include "platform/Contrast.h"
 #include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"
@@ -207,6 +208,73 @@ private slots:
         keepFrameSettingToOurselves();
         QCOMPARE(qgetenv(name), QByteArray("0"));
         qunsetenv(name);
+    }
+
+    // --- Colours that read ---
+
+    void contrastFollowsTheLuminanceOfBoth()
+    {
+        const Rgb black{0, 0, 0}, white{255, 255, 255}, red{255, 0, 0}, grey{192, 192, 192};
+        QCOMPARE(relativeLuminance(black), 0.0);
+        QCOMPARE(relativeLuminance(white), 1.0);
+        QVERIFY(std::abs(relativeLuminance(red) - 0.2126) < 1e-9);
+        QCOMPARE(contrastRatio(black, white), 21.0);
+        QCOMPARE(contrastRatio(white, black), 21.0); // the order does not matter
+        QCOMPARE(contrastRatio(grey, grey), 1.0);
+        QVERIFY(std::abs(contrastRatio(black, red) - 5.252) < 0.001);
+        QVERIFY(std::abs(contrastRatio(white, red) - 3.998) < 0.001);
+        // Green weighs most: the same level in green alone is far lighter than in blue.
+        QVERIFY(relativeLuminance({0, 128, 0}) > 9 * relativeLuminance({0, 0, 128}));
+    }
+
+    void textColourReadsOnItsBack()
+    {
+        const Rgb black{0, 0, 0}, white{255, 255, 255};
+        // The game's own colours: white, red and light grey all take black.
+        for (const Rgb back : {Rgb{255, 255, 255}, Rgb{255, 0, 0}, Rgb{192, 192, 192}})
+            QCOMPARE(textColorOn(back), black);
+        QCOMPARE(textColorOn({66, 66, 69}), white);
+        // The desktop's text colour is kept where it reads, replaced where it does not.
+        const Rgb pale{231, 228, 224};
+        QCOMPARE(textColorOn({66, 66, 69}, pale), pale);
+        QCOMPARE(textColorOn({212, 212, 212}, pale), black);
+        QCOMPARE(textColorOn({255, 255, 255}, {118, 118, 118}), Rgb({118, 118, 118})); // 4.54
+        QCOMPARE(textColorOn({255, 255, 255}, {119, 119, 119}), black);                // 4.48
+    }
+
+    void fadedTextReachesItsFigureOnTheWayToTheBack_data()
+    {
+        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("back");
+        QTest::newRow("black on white") << 0x000000 << 0xFFFFFF;
+        QTest::newRow("black on grey") << 0x000000 << 0xD4D4D4;
+        QTest::newRow("white on a dark face") << 0xFFFFFF << 0x424245;
+        QTest::newRow("yellow on black") << 0xFFFF00 << 0x000000;
+    }
+    void fadedTextReachesItsFigureOnTheWayToTheBack()
+    {
+        QFETCH(int, text);
+        QFETCH(int, back);
+        auto split = [](int c) { return Rgb{(c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF}; };
+        const Rgb from = split(text), to = split(back);
+        const Rgb faded = fadedTowards(from, to, DisabledContrast);
+        const double seen = contrastRatio(faded, to);
+        QVERIFY2(seen >= DisabledContrast && seen < DisabledContrast + 0.1,
+                 qPrintable(QString::number(seen)));
+        // Each channel lies between the text's and the back's.
+        for (auto channel : {&Rgb::r, &Rgb::g, &Rgb::b})
+            QVERIFY(std::min(from.*channel, to.*channel) <= faded.*channel &&
+                    faded.*channel <= std::max(from.*channel, to.*channel));
+        // Text that already reads less than the figure is left alone.
+        QCOMPARE(fadedTowards(faded, to, 2 * DisabledContrast), faded);
+    }
+
+    void cellFaceStaysApartFromTheOpenLine()
+    {
+        QCOMPARE(faceApartFromWhite({66, 66, 69}), Rgb({66, 66, 69}));       // a dark desktop's
+        QCOMPARE(faceApartFromWhite({160, 160, 160}), Rgb({160, 160, 160})); // clearly grey
+        QCOMPARE(faceApartFromWhite({239, 239, 239}), Rgb({212, 212, 212})); // all but white
+        QCOMPARE(faceApartFromWhite({255, 255, 255}), Rgb({212, 212, 212}));
     }
 };
 

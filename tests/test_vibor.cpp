@@ -2,10 +2,12 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
+#include "platform/Label.h"
 #include "ui/RemarkPick.h"
 #include "ui/StoredTexts.h"
 #include "ui/Vibor.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QMap>
 #include <QMessageBox>
@@ -238,9 +240,16 @@ void TestVibor::realRemarkBoxKeepsTheDialogOpenUntilDismissed()
 
 void TestVibor::windowIsLaidOutAsDesigned()
 {
-    Vibor dialog(&owner_);
+    // The dialog follows the desktop's font; at the design's own it has the design's layout.
+    const QFont general = QApplication::font();
+    QApplication::setFont(platform::defaultCaptionFont());
+    QWidget owner;
+    owner.setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    Vibor dialog(&owner);
+    QApplication::setFont(general);
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Your choice:"));
+    QVERIFY(dialog.windowIcon().isNull()); // not even its owner's
     QCOMPARE(dialog.minimumSize(), QSize(185, 157));
     QCOMPARE(dialog.maximumSize(), QSize(185, 157));
     QVERIFY(

@@ -21,6 +21,19 @@ QPalette::ColorRole systemRole(Color c)
     }
 }
 
+// The role of the text the desktop draws on a system colour's role.
+QPalette::ColorRole textRoleOn(QPalette::ColorRole back)
+{
+    switch (back) {
+    case QPalette::Base:
+        return QPalette::Text;
+    case QPalette::Highlight:
+        return QPalette::HighlightedText;
+    default:
+        return QPalette::ButtonText;
+    }
+}
+
 } // namespace
 
 QColor toQColor(Color c, const QPalette& palette)
@@ -28,6 +41,27 @@ QColor toQColor(Color c, const QPalette& palette)
     if (isSystemColor(c))
         return palette.color(systemRole(c));
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+QColor captionColor(Color back, const QPalette& palette, bool enabled)
+{
+    const Rgb shown = toRgb(toQColor(back, palette));
+    const Rgb text =
+        isSystemColor(back)
+            ? textColorOn(shown,
+                          toRgb(palette.color(QPalette::Active, textRoleOn(systemRole(back)))))
+            : textColorOn(shown);
+    return toQColor(enabled ? text : fadedTowards(text, shown, DisabledContrast));
+}
+
+Rgb toRgb(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Contrast.h"
+
 #include <QColor>
 #include <QPalette>
 #include <cstdint>
@@ -28,5 +30,14 @@ constexpr bool isSystemColor(Color c)
 // The colour as the toolkit paints it: a system colour is looked up in the palette of the
 // widget that shows it.
 QColor toQColor(Color c, const QPalette& palette);
+
+// The colour of a caption drawn on the back colour `back`: on a system colour the desktop's
+// matching text colour (button text on button face), on one of the game's own colours the
+// colour chosen for it; either way one that reads there. A disabled caption is faded
+// towards the back, but not below the contrast of a mark.
+QColor captionColor(Color back, const QPalette& palette, bool enabled = true);
+
+Rgb toRgb(const QColor& c);
+QColor toQColor(Rgb c);
 
 } // namespace platform

@@ -59,15 +59,17 @@ void Label::keyPressEvent(QKeyEvent* event)
 
 void Label::paintEvent(QPaintEvent* event)
 {
-    {
-        // A system colour is looked up now, so it follows the desktop's colours.
-        QPainter back(this);
-        back.fillRect(event->rect(), toQColor(backColor_, palette()));
-    }
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    // A system colour is looked up now, so it follows the desktop's colours.
+    painter.fillRect(event->rect(), toQColor(backColor_, palette()));
+    drawFrame(&painter);
+    // The caption takes a colour that reads on the back colour, whatever colour the desktop
+    // gives its text; a disabled one fades but stays readable. A red cell is the computer's
+    // pick, there to be read while the rest of the board is closed: it does not fade.
+    painter.setPen(captionColor(backColor_, palette(), isEnabled() || backColor_ == Red));
+    painter.drawText(contentsRect(), int(alignment()), text());
     if (!hasFocus())
         return;
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.rect = contentsRect().adjusted(2, 2, -2, -2);

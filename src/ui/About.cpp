@@ -1,7 +1,9 @@
 #include "ui/About.h"
 
+#include "platform/Label.h"
 #include "platform/Launcher.h"
 #include "platform/MsgBox.h"
+#include "platform/Placement.h"
 #include "platform/Registry.h"
 #include "platform/RegistryValue.h"
 #include "platform/SharpPicture.h"
@@ -10,8 +12,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <algorithm>
 #include <optional>
 
 using platform::twipsRect;
@@ -66,28 +66,6 @@ std::optional<QString> sysInfoPath()
     return std::nullopt;
 }
 
-// The start of a span of `length` that begins at `start` if it can, yet lies within the
-// room as far as it fits.
-int keptWithin(int start, int length, int roomStart, int roomLength)
-{
-    return std::max(roomStart, std::min(start, roomStart + roomLength - length));
-}
-
-// Where the dialog goes so that its frame is centred on its owner's, taking its window
-// decorations to be like the owner's, yet wholly on the owner's screen.
-QPoint centredOn(const QWidget& owner, const QSize& clientSize)
-{
-    const QRect ownerFrame = owner.frameGeometry();
-    QRect frame(QPoint(), clientSize + ownerFrame.size() - owner.size());
-    frame.moveCenter(ownerFrame.center());
-    if (const QScreen* screen = owner.screen()) {
-        const QRect room = screen->availableGeometry();
-        frame.moveTo(keptWithin(frame.x(), frame.width(), room.x(), room.width()),
-                     keptWithin(frame.y(), frame.height(), room.y(), room.height()));
-    }
-    return frame.topLeft();
-}
-
 } // namespace
 
 About::About(QWidget* owner)
@@ -99,6 +77,9 @@ About::About(QWidget* owner)
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("Help - Blinzor"));
     setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
+    // The buttons lie over the picture's drawn copies of them, so they keep the design's
+    // size and font whatever font the desktop uses.
+    setFont(platform::defaultCaptionFont());
     setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
 
     cmdOK = addButton("cmdOK", QStringLiteral("OK"), twipsRect(7320, 4440, 1260, 345));
@@ -110,7 +91,7 @@ About::About(QWidget* owner)
     setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
     if (owner)
-        move(centredOn(*owner->window(), size()));
+        move(platform::centredOnOwner(*owner->window(), size()));
 }
 
 QPushButton* About::addButton(const char* name, const QString& caption, const QRect& geometry)

@@ -1,6 +1,8 @@
 #include "ui/Dravik.h"
 
+#include "platform/FitCaption.h"
 #include "platform/Image.h"
+#include "platform/Placement.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
 #include "ui/CellAccessible.h"
@@ -21,10 +23,13 @@ namespace {
 constexpr int ClientWidth = 7830;
 constexpr int ClientHeight = 5175;
 
+// A control on one of the window's own colours: that colour behind it, and its text in the
+// colour chosen for it rather than the desktop's, which may be meant for a dark window.
 void setBackColor(QWidget* w, platform::Color color)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, platform::toQColor(color, p));
+    p.setColor(QPalette::WindowText, platform::captionColor(color, p));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
@@ -39,11 +44,14 @@ Label* boldLabel(QWidget* parent, const QString& name, const QRect& geometry)
     return l;
 }
 
-// Where the toolkit's default font runs wider than the design's, a caption keeps its
-// place but grows to the right rather than being cut off.
-void fitCaption(QWidget* w)
+// A size option shows the frame's light grey through its back. The style draws an option's
+// ring a shade darker than the option's window colour: taken from that grey, the ring would
+// barely stand out from it, so the ring is taken from a mid grey instead.
+void showRingOnFrame(QWidget* option)
 {
-    w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+    QPalette p = option->palette();
+    p.setColor(QPalette::Window, QColor(128, 128, 128));
+    option->setPalette(p);
 }
 
 QString indexed(const char* name, int index)
@@ -72,12 +80,11 @@ Dravik::Dravik(QWidget* parent)
     client->setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
     client->setFont(platform::defaultCaptionFont());
     setBackColor(client, platform::LightGrey);
-    // The open line is told from the rest by white against button face: keep the face a
-    // clear grey whatever the desktop's theme makes of it.
+    // The open line is told from the rest by white against button face: where the desktop's
+    // face comes close to white, the cells take a clear grey instead.
     QPalette face = client->palette();
-    face.setColor(QPalette::Button, QColor(212, 212, 212));
-    // While the computer chooses, the closed board must still be readable, white line too.
-    face.setColor(QPalette::Disabled, QPalette::WindowText, QColor(112, 112, 112));
+    face.setColor(QPalette::Button, platform::toQColor(platform::faceApartFromWhite(
+                                        platform::toRgb(face.color(QPalette::Button)))));
     client->setPalette(face);
     setCentralWidget(client);
 
@@ -92,7 +99,7 @@ Dravik::Dravik(QWidget* parent)
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(platform::centredOnScreen(screen->availableGeometry(), size(), screen));
 }
 
 void Dravik::buildBoard(QWidget* client)
@@ -128,7 +135,7 @@ void Dravik::buildScores(QWidget* client)
     labelT->setGeometry(twipsRect(5280, 2160, 375, 255));
     labelT->setBackColor(platform::LightGrey);
     labelT->setCaption(QStringLiteral("Time:"));
-    fitCaption(labelT);
+    platform::fitCaption(labelT);
     lTime = boldLabel(client, QStringLiteral("lTime"), twipsRect(5880, 2040, 495, 375));
     lTime->setAccessibleName(QStringLiteral("Turn clock"));
 }
@@ -147,9 +154,8 @@ void Dravik::buildSizeFrame(QWidget* client)
         option->setObjectName(indexed("ob", i));
         option->setAccessibleName(QLatin1String(spoken[i]));
         option->setGeometry(twipsRect(240, 240 + 360 * i, 735, 255));
-        setBackColor(option, platform::LightGrey);
-        option->setBackgroundRole(QPalette::Window); // not the button face behind the text
-        fitCaption(option);
+        showRingOnFrame(option);
+        platform::fitCaption(option);
         // Raised whether the person or the program selects the option.
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)

@@ -1,7 +1,9 @@
 #include "ui/Vibor.h"
 
 #include "game/ProgramWide.h"
+#include "platform/FitCaption.h"
 #include "platform/MsgBox.h"
+#include "platform/Placement.h"
 #include "platform/Random.h"
 #include "platform/Twips.h"
 #include "ui/RemarkPick.h"
@@ -10,14 +12,16 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 using platform::twipsRect;
 
 namespace {
 
-// The client area, in twips.
+// The client area and the place of "OK", in twips.
 constexpr int ClientWidth = 2775;
 constexpr int ClientHeight = 2355;
+constexpr QRect OkPlace = twipsRect(720, 1920, 1335, 325);
 
 // The remark box wears the error icon: the computer's remarks are meant to sting a little.
 constexpr int RemarkStyle = 16;
@@ -28,13 +32,19 @@ Vibor::Vibor(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("Vibor"));
     setWindowTitle(QStringLiteral("Your choice:"));
-    // A dialog with an owner stays off the task bar and opens centred over the owner.
+    // A dialog with an owner stays off the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+    setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
 
     buildChoiceFrame();
     buildOkButton();
+    // The dialog keeps the desktop's font: the captions grow to fit it, and a taller "OK"
+    // makes the dialog taller by as much.
+    setFixedSize(platform::px(ClientWidth),
+                 platform::px(ClientHeight) + kOK->height() - OkPlace.height());
+    if (owner)
+        move(platform::centredOnOwner(*owner->window(), size()));
     for (int i = 0; i < 3; ++i)
         setTabOrder(obChoise[std::size_t(i)], obChoise[std::size_t(i) + 1]);
     setTabOrder(obChoise[3], kOK);
@@ -53,6 +63,7 @@ void Vibor::buildChoiceFrame()
         option->setObjectName(QStringLiteral("obChoise_%1").arg(i));
         // "Satan" is the longest caption and gets a wider button.
         option->setGeometry(twipsRect(840, 240 + 360 * i, i == 3 ? 855 : 735, 375));
+        platform::fitCaption(option);
         // Raised whether the person clicks the option or the program selects it.
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
@@ -66,7 +77,9 @@ void Vibor::buildOkButton()
 {
     kOK = new QPushButton(QStringLiteral("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
-    kOK->setGeometry(twipsRect(720, 1920, 1335, 325));
+    kOK->setGeometry(OkPlace);
+    // Taller only where the font's line would no longer fit within the button's bevel.
+    kOK->resize(kOK->width(), std::max(kOK->height(), kOK->fontMetrics().height() + 2));
     kOK->setDefault(true);
     connect(kOK, &QPushButton::clicked, this, &Vibor::kOK_Click);
 }
