@@ -241,9 +241,8 @@ private slots:
     void windowsOpenWithTheirCornerOnTheScreen();
 
     // The same at other ratios
-    void oneAndAHalfPassesTheWindowsTests();
-    void otherRatiosPassTheCaptionTests_data();
-    void otherRatiosPassTheCaptionTests();
+    void otherRatiosPassTheWindowsTests_data();
+    void otherRatiosPassTheWindowsTests();
 
 private:
     // A game against the computer at "Hard" on the 8 by 8 board, the person to move.
@@ -560,37 +559,35 @@ const QStringList CaptionTests{QStringLiteral("captionsReadAndFit"),
 
 } // namespace
 
-void TestHighDpi::oneAndAHalfPassesTheWindowsTests()
-{
-    if (ratio() != 2.0)
-        QSKIP("this is the run at another ratio");
-    passAtRatio(RatioVariable, QStringLiteral("1.5"),
-                QStringList{QStringLiteral("windowKeepsItsLayout"),
-                            QStringLiteral("grabHasTheScreensDensity"),
-                            QStringLiteral("titleShowsTheDensePicture"),
-                            QStringLiteral("glintCellsAreCutInDevicePixels"),
-                            QStringLiteral("aboutShowsTheDensePicture")} +
-                    CaptionTests);
-}
+const QStringList PictureTests{
+    QStringLiteral("grabHasTheScreensDensity"), QStringLiteral("titleShowsTheDensePicture"),
+    QStringLiteral("glintCellsAreCutInDevicePixels"), QStringLiteral("aboutShowsTheDensePicture")};
 
-void TestHighDpi::otherRatiosPassTheCaptionTests_data()
+void TestHighDpi::otherRatiosPassTheWindowsTests_data()
 {
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QString>("value");
-    QTest::newRow("1") << QByteArray(RatioVariable) << QStringLiteral("1");
+    QTest::addColumn<QStringList>("functions");
+    const QStringList layout{QStringLiteral("windowKeepsItsLayout")};
+    // At 1 the ordinary pictures are the sharp ones; at every ratio above, the dense ones.
+    QTest::newRow("1") << QByteArray(RatioVariable) << QStringLiteral("1") << layout + CaptionTests;
     QTest::newRow("1.25, for the screen")
-        << QByteArray(ScreenRatioVariable) << QStringLiteral("1.25");
-    QTest::newRow("1.75") << QByteArray(RatioVariable) << QStringLiteral("1.75");
+        << QByteArray(ScreenRatioVariable) << QStringLiteral("1.25")
+        << layout + PictureTests + CaptionTests;
+    QTest::newRow("1.5") << QByteArray(RatioVariable) << QStringLiteral("1.5")
+                         << layout + PictureTests + CaptionTests;
+    QTest::newRow("1.75") << QByteArray(RatioVariable) << QStringLiteral("1.75")
+                          << layout + PictureTests + CaptionTests;
 }
 
-void TestHighDpi::otherRatiosPassTheCaptionTests()
+void TestHighDpi::otherRatiosPassTheWindowsTests()
 {
     if (ratio() != 2.0)
         QSKIP("this is the run at another ratio");
     QFETCH(QByteArray, variable);
     QFETCH(QString, value);
-    passAtRatio(variable.constData(), value,
-                QStringList{QStringLiteral("windowKeepsItsLayout")} + CaptionTests);
+    QFETCH(QStringList, functions);
+    passAtRatio(variable.constData(), value, functions);
 }
 
 int main(int argc, char** argv)
