@@ -4,9 +4,29 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <cmath>
 
 namespace platform {
+
+namespace {
+
+// Relative luminance, as contrast ratios are worked out from it.
+double luminance(const QColor& c)
+{
+    auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+// Black or white, whichever stands out more from `back`: the two contrast equally with a
+// luminance of about 0.18.
+QColor focusFrameColor(const QColor& back)
+{
+    return luminance(back) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+} // namespace
 
 Label::Label(QWidget* parent, const QString& name, Border border) : QLabel(parent)
 {
@@ -52,6 +72,14 @@ void Label::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         emit clicked();
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        emit moveKeyPressed(Qt::Key(event->key()));
+        return;
     default:
         QLabel::keyPressEvent(event);
     }
@@ -65,13 +93,21 @@ void Label::paintEvent(QPaintEvent* event)
         back.fillRect(event->rect(), toQColor(backColor_, palette()));
     }
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
+    if (hasFocus())
+        paintFocusFrame();
+}
+
+// A ring two pixels wide just inside the border, with a pixel of the back colour on either
+// side of it: the cell's colour still shows round the caption, which the ring clears at
+// the label's size.
+void Label::paintFocusFrame()
+{
+    const QRect outer = contentsRect().adjusted(1, 1, -1, -1);
+    const QRect inner =
+        outer.adjusted(FocusFrameWidth, FocusFrameWidth, -FocusFrameWidth, -FocusFrameWidth);
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect().adjusted(2, 2, -2, -2);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setClipRegion(QRegion(outer).subtracted(inner));
+    painter.fillRect(outer, focusFrameColor(toQColor(backColor_, palette())));
 }
 
 namespace {
