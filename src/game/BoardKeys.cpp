@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <algorithm>
+#include <optional>
 
 // Playing from the keyboard. The board is one stop of the Tab key: inside it the arrow keys
 // move from cell to cell, and Space or Enter takes the cell, through the same click as the
@@ -31,11 +32,28 @@ bool open(const Dravik& w, int i)
     return takesFocus(w, i) && w.kK[std::size_t(i)]->backColor() == platform::White;
 }
 
+std::optional<boardsteps::Direction> directionOf(Qt::Key key)
+{
+    using boardsteps::Direction;
+    switch (key) {
+    case Qt::Key_Left:
+        return Direction::Left;
+    case Qt::Key_Right:
+        return Direction::Right;
+    case Qt::Key_Up:
+        return Direction::Up;
+    case Qt::Key_Down:
+        return Direction::Down;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int Dravik::focusedCell() const
 {
-    const auto found = std::ranges::find(kK, focusWidget());
+    const auto* const found = std::ranges::find(kK, focusWidget());
     return found == kK.end() ? -1 : int(found - kK.begin());
 }
 
@@ -69,32 +87,15 @@ void Dravik::takeCell(int Index)
 
 void Dravik::moveFocusFrom(int from, Qt::Key key)
 {
-    using boardsteps::Direction;
     const auto onBoard = [this](int i) { return takesFocus(*this, i); };
     const auto inOpenLine = [this](int i) { return open(*this, i); };
     int to = -1;
-    switch (key) {
-    case Qt::Key_Left:
-        to = boardsteps::neighbour(from, Direction::Left, Razmer, onBoard);
-        break;
-    case Qt::Key_Right:
-        to = boardsteps::neighbour(from, Direction::Right, Razmer, onBoard);
-        break;
-    case Qt::Key_Up:
-        to = boardsteps::neighbour(from, Direction::Up, Razmer, onBoard);
-        break;
-    case Qt::Key_Down:
-        to = boardsteps::neighbour(from, Direction::Down, Razmer, onBoard);
-        break;
-    case Qt::Key_Home:
+    if (key == Qt::Key_Home)
         to = boardsteps::firstCell(Razmer, inOpenLine);
-        break;
-    case Qt::Key_End:
+    else if (key == Qt::Key_End)
         to = boardsteps::lastCell(Razmer, inOpenLine);
-        break;
-    default:
-        break;
-    }
+    else if (const auto direction = directionOf(key))
+        to = boardsteps::neighbour(from, *direction, Razmer, onBoard);
     if (to >= 0)
         kK[std::size_t(to)]->setFocus(Qt::OtherFocusReason);
 }
@@ -112,10 +113,11 @@ bool Dravik::focusNextPrevChild(bool next)
         return true;
     }
     if (cell >= 0) {
-        // The board is one stop: Tab goes on to the size options.
+        // The board is one stop: Tab goes on to the size option in force, or the first.
         boardFocus_ = cell;
-        const auto checked = std::ranges::find_if(ob, [](auto* o) { return o->isChecked(); });
-        (checked == ob.end() ? ob[0] : *checked)->setFocus(Qt::TabFocusReason);
+        auto* const* checked = std::ranges::find_if(ob, [](auto* o) { return o->isChecked(); });
+        (checked == ob.end() ? ob[0] : *checked)
+            ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
     // From the size options, or from nowhere, Tab comes back to the board.
