@@ -139,18 +139,27 @@ private slots:
         QVERIFY(w.kK[0]->isHidden());
     }
 
-    void wholeGameAgainstTheComputerFromTheKeyboard();
+    void wholeGameFromTheKeyboard_data();
+    void wholeGameFromTheKeyboard();
     void arrowsPassOverTakenCellsAndStopAtTheEdge();
     void tabMakesTheBoardOneStopAndAMoveKeepsTheFocusOnIt();
     void focusFrameStandsOutAndHidesNothing_data();
     void focusFrameStandsOutAndHidesNothing();
 };
 
-// The size chosen with Space on an option, the game started with F3 and the strength with
-// Enter, then every move of the person made with the arrows and Space; the computer's delay
-// is ticked by hand.
-void TestShortcuts::wholeGameAgainstTheComputerFromTheKeyboard()
+void TestShortcuts::wholeGameFromTheKeyboard_data()
 {
+    QTest::addColumn<bool>("againstTheComputer");
+    QTest::newRow("Humans vs Orcs") << false;
+    QTest::newRow("You vs Me") << true;
+}
+
+// The size chosen with Space on an option, the game started with F2 or F3 (and the strength
+// with Enter), then every move made with the arrows and Space, along the open line; the
+// computer's delay is ticked by hand.
+void TestShortcuts::wholeGameFromTheKeyboard()
+{
+    QFETCH(bool, againstTheComputer);
     Uroven = Variant<int>();
     Dravik w;
     w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
@@ -161,51 +170,59 @@ void TestShortcuts::wholeGameAgainstTheComputerFromTheKeyboard()
     QList<int> values;
     for (int i = 0; i < 25; ++i)
         values.append(1 + (7 * i + i / 5) % 9);
-    ScriptedRnd rnd{0.0f}; // the strength dialog's remark
+    ScriptedRnd rnd;
+    if (againstTheComputer)
+        rnd.push(0.0f); // the strength dialog's remark
     scriptSetUp(rnd, 0, values);
 
     press(w, Qt::Key_Tab); // from the empty grid to the size options
     QCOMPARE(QApplication::focusWidget(), w.ob[0]);
     press(w, Qt::Key_Space);
     QCOMPARE(int(w.Razmer), 5);
-    UrovenVibor = 1; // "Hard", preselected: Enter takes it
-    whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
-    press(w, Qt::Key_F3);
+    if (againstTheComputer) {
+        UrovenVibor = 1; // "Hard", preselected: Enter takes it
+        whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        press(w, Qt::Key_F3);
+        showActive(w); // offscreen, no window is active once the dialog has closed
+    } else {
+        press(w, Qt::Key_F2);
+    }
     QVERIFY(w.TimerTime->enabled());
     QCOMPARE(w.Hod, 0);
-    showActive(w); // offscreen, no window is active once the dialog has closed
     QCOMPARE(QApplication::focusWidget(), w.ob[0]);
     press(w, Qt::Key_Tab); // to the board: the first cell of the open column
     QCOMPARE(focusedCell(w), 0);
 
+    // Whether the focus is on the line open to the player to move: a column for player 0.
+    const auto inOpenLine = [&w] {
+        const int cell = focusedCell(w);
+        return focusOnTheBoard(w) && (w.Hod == 0 ? cell % 10 : cell / 10) == w.Liniya;
+    };
     int moves = 0;
     while (w.TimerTime->enabled()) {
-        QVERIFY2(++moves <= 13, "the game does not end");
-        QCOMPARE(w.Hod, 0);
-        QVERIFY(focusOnTheBoard(w));
-        QCOMPARE(focusedCell(w) % 10, w.Liniya); // in the open column
+        QVERIFY2(++moves <= 25, "the game does not end");
+        QVERIFY(inOpenLine());
         for (int k = 0; k < moves % 3; ++k) {
-            press(w, Qt::Key_Down);
-            QVERIFY(focusOnTheBoard(w));
-            QCOMPARE(focusedCell(w) % 10, w.Liniya);
+            press(w, w.Hod == 0 ? Qt::Key_Down : Qt::Key_Right);
+            QVERIFY(inOpenLine());
         }
         const int taken = focusedCell(w);
         QCOMPARE(w.kK[std::size_t(taken)]->backColor(), platform::White);
         press(w, Qt::Key_Space);
         QVERIFY(w.kK[std::size_t(taken)]->isHidden());
-        if (w.Hod == 0)
-            continue; // the game is over: the computer does not choose
+        QVERIFY2(focusOnTheBoard(w) || (againstTheComputer && w.Hod == 1),
+                 "the focus is off the board after a move");
 
-        // While the computer chooses, keys change nothing, least of all the board size.
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return})
-            press(w, key);
-        QCOMPARE(w.Hod, 1);
-        QVERIFY(w.TimerCompHod->enabled());
-        for (int t = 0; t < 4; ++t)
-            w.TimerCompHod_Timer();
-        QVERIFY2(focusOnTheBoard(w), "the focus is off the board after the computer's move");
-        if (w.TimerTime->enabled()) // the person's turn: the focus is in the open column
-            QCOMPARE(w.kK[std::size_t(focusedCell(w))]->backColor(), platform::White);
+        if (againstTheComputer && w.Hod == 1) {
+            // While the computer chooses, keys change nothing, least of all the board size.
+            for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Return})
+                press(w, key);
+            QCOMPARE(w.Hod, 1);
+            QVERIFY(w.TimerCompHod->enabled());
+            for (int t = 0; t < 4; ++t)
+                w.TimerCompHod_Timer();
+            QVERIFY2(focusOnTheBoard(w), "the focus is off the board after the computer's move");
+        }
         QCOMPARE(int(w.Razmer), 5);
         QVERIFY(w.ob[0]->isChecked());
     }
@@ -213,8 +230,6 @@ void TestShortcuts::wholeGameAgainstTheComputerFromTheKeyboard()
     QVERIFY(!boxes.calls.isEmpty());
     QCOMPARE(boxes.calls.last().title, QStringLiteral("Game Over"));
     QVERIFY(rnd.exhausted());
-    QVERIFY(w.ob[0]->isChecked());
-    QCOMPARE(int(w.Razmer), 5);
 }
 
 void TestShortcuts::arrowsPassOverTakenCellsAndStopAtTheEdge()
