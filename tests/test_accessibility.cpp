@@ -1,6 +1,7 @@
 // What a screen reader learns of the main window through the toolkit's accessibility
 // interface: the cells' row, column, number and part in the game, and the names of the
 // scores, the clock, the match counters and the size options.
+#include "AccessibilityListener.h"
 #include "Boards.h"
 #include "RealModal.h"
 #include "Seams.h"
@@ -80,6 +81,7 @@ private slots:
     void cellsSayTheirRowColumnAndNumber();
     void cellsSayTheirPartInTheGame();
     void computersChoiceIsSaid();
+    void computersChoiceAndEveryScoreAreHeardUnasked();
     void pressingACellTakesItOnlyWhereAClickWould();
 
     // The other controls
@@ -141,6 +143,50 @@ void TestAccessibility::computersChoiceIsSaid()
     // While the computer chooses, the board takes no clicks, and says so.
     QVERIFY(spoken(w.kK[std::size_t(red)])->state().disabled);
     w.cancelComputerMove();
+}
+
+// A blind player learns what the computer takes, and every change of score, without going
+// to look: the chosen cell tells its row, column and number when it turns red, and a score
+// tells its new value when it changes - by a move, the first move's half, or the clock.
+void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
+{
+    Dravik w;
+    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
+    w.TimerDvizen->setEnabled(false);
+    w.TimerCompHod->blockSignals(true);
+    w.ob[0]->click();
+    UrovenVibor = 1; // "Hard", preselected: Enter takes it
+    MsgBoxRecorder remark;
+    ScriptedRnd rnd{0.0f};
+    scriptSetUp(rnd, 0, Board);
+    whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    w.m1vsC_Click();
+    QCOMPARE(w.Hod, 0);
+
+    AccessibilityListener listener;
+    // What a score said when it last told of a change.
+    auto lastHeard = [&listener](platform::Label* score) {
+        const auto heard = listener.about(score, QAccessible::NameChanged);
+        return heard.isEmpty() ? QStringLiteral("nothing") : heard.last().name;
+    };
+    w.kK_Click(20); // the person takes the 3 of row 3; the computer answers in that row
+    QCOMPARE(w.kK[23]->backColor(), platform::Red); // the 9
+    const auto choice = listener.about(w.kK[23], QAccessible::DescriptionChanged);
+    QCOMPARE(choice.size(), 1);
+    QCOMPARE(choice[0].name, QStringLiteral("Row 3, column 4: 9"));
+    QCOMPARE(choice[0].description, QStringLiteral("the computer's choice"));
+    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 3"));
+    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 1")); // half the first move
+
+    for (int t = 0; t < 4; ++t)
+        w.TimerCompHod_Timer();
+    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 10"));
+
+    BeepCounter beeps;
+    w.lTime->setCaption(QStringLiteral("1"));
+    w.TimerTime_Timer(); // the person's time runs out
+    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 2"));
+    QCOMPARE(listener.about(w.lPl[0], QAccessible::NameChanged).size(), 2);
 }
 
 void TestAccessibility::pressingACellTakesItOnlyWhereAClickWould()

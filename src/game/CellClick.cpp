@@ -1,5 +1,6 @@
 #include "game/ProgramWide.h"
 #include "game/Scoring.h"
+#include "platform/LabelAccessible.h"
 #include "platform/Val.h"
 #include "ui/Dravik.h"
 
@@ -62,5 +63,7 @@ void Dravik::openLineThrough(int Index)
 
 void Dravik::showScore(int player)
 {
-    lPl[std::size_t(player)]->setCaption(QString::number(Ochki[std::size_t(player)]));
+    platform::Label* score = lPl[std::size_t(player)];
+    score->setCaption(QString::number(Ochki[std::size_t(player)]));
+    platform::reportNameChanged(score); // a screen reader hears every change of score
 }

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace platform {
 
@@ -52,6 +51,14 @@ void Label::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
         emit clicked();
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        emit moveKeyPressed(Qt::Key(event->key()));
+        return;
     default:
         QLabel::keyPressEvent(event);
     }
@@ -68,12 +75,20 @@ void Label::paintEvent(QPaintEvent* event)
     // pick, there to be read while the rest of the board is closed: it does not fade.
     painter.setPen(captionColor(backColor_, palette(), isEnabled() || backColor_ == Red));
     painter.drawText(contentsRect(), int(alignment()), text());
-    if (!hasFocus())
-        return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect().adjusted(2, 2, -2, -2);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    if (hasFocus())
+        paintFocusFrame(painter);
+}
+
+// A ring two pixels wide just inside the border, with a pixel of the back colour on either
+// side of it: the cell's colour still shows round the caption, which the ring clears at
+// the label's size.
+void Label::paintFocusFrame(QPainter& painter)
+{
+    const QRect outer = contentsRect().adjusted(1, 1, -1, -1);
+    const QRect inner =
+        outer.adjusted(FocusFrameWidth, FocusFrameWidth, -FocusFrameWidth, -FocusFrameWidth);
+    painter.setClipRegion(QRegion(outer).subtracted(inner));
+    painter.fillRect(outer, toQColor(textColorOn(toRgb(toQColor(backColor_, palette())))));
 }
 
 namespace {

@@ -9,7 +9,9 @@ namespace platform {
 // A label as the game's windows use it: a caption, a back colour that reads back exactly
 // as it was set, an optional single border, and a click raised on release over it. A
 // hidden or disabled label delivers no clicks. Given a focus policy, it also takes the
-// keyboard: Space or Enter clicks it, so the board can be played without a mouse.
+// keyboard: Space or Enter clicks it, so the board can be played without a mouse; the arrow
+// keys, Home and End are reported for the window to move the focus, and go no further; and
+// while it has the focus it shows a solid frame just inside its border.
 class Label : public QLabel
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ public:
 
 signals:
     void clicked();
+    void moveKeyPressed(Qt::Key key);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,6 +42,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr int FocusFrameWidth = 2;
+    void paintFocusFrame(QPainter& painter);
+
     Color backColor_ = ButtonFace;
     bool pressed_ = false;
 };

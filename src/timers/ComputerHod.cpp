@@ -1,4 +1,5 @@
 #include "game/ProgramWide.h"
+#include "platform/LabelAccessible.h"
 #include "platform/Random.h"
 #include "timers/ComputerChoice.h"
 #include "ui/Dravik.h"
@@ -13,8 +14,11 @@ void Dravik::ComputerHod()
         chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, platform::Rnd);
     Maks = choice.Maks;
     Ocenka = choice.Ocenka;
-    if (const auto cell = computerCell(Liniya, Razmer, choice))
-        kK[std::size_t(*cell)]->setBackColor(platform::Red);
+    if (const auto cell = computerCell(Liniya, Razmer, choice)) {
+        platform::Label* chosen = kK[std::size_t(*cell)];
+        chosen->setBackColor(platform::Red);
+        platform::reportDescriptionChanged(chosen); // a screen reader hears what it takes
+    }
     Takt = 0;
     TimerCompHod->setEnabled(true);
 }

@@ -41,9 +41,10 @@ void Dravik::TimerTime_Timer()
 }
 
 // Plays the cell the computer has shown in red, then gives the board back to the person -
-// only after the move, and any game over it causes, is complete.
+// only after the move, and any game over it causes, is complete - with the keyboard's focus.
 void Dravik::Prodolzi()
 {
     kK_Click(10 * Liniya + int(Ocenka[3]));
     PokaziKletki(1);
+    focusBoard();
 }

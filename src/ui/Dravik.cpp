@@ -109,8 +109,10 @@ void Dravik::buildBoard(QWidget* client)
     for (int i = 0; i < 100; ++i) {
         Label* cell = boldLabel(client, indexed("kK", i),
                                 twipsRect(360 + 480 * (i % 10), 120 + 480 * (i / 10), 375, 375));
-        cell->setFocusPolicy(Qt::TabFocus); // tab order follows the index
-        connect(cell, &Label::clicked, this, [this, i] { kK_Click(i); });
+        cell->setFocusPolicy(Qt::TabFocus); // the board is one stop of the Tab key
+        connect(cell, &Label::clicked, this, [this, i] { takeCell(i); });
+        connect(cell, &Label::moveKeyPressed, this,
+                [this, i](Qt::Key key) { moveFocusFrom(i, key); });
         kK[std::size_t(i)] = cell;
         cell->setAccessibleName(
             QStringLiteral("Row %1, column %2").arg(i / 10 + 1).arg(i % 10 + 1));

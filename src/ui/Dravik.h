@@ -113,8 +113,24 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // --- Playing from the keyboard (game/BoardKeys.cpp) ---
+
+    // A click on cell Index, by mouse, key or assistive technology: the move, then the focus
+    // back on the board if the move took the focused cell.
+    void takeCell(int Index);
+    // An arrow key, Home or End pressed on cell `from`.
+    void moveFocusFrom(int from, Qt::Key key);
+    // Puts the focus back on the board after a move, unless the computer is choosing.
+    void focusBoard();
+    int boardEntry() const;
+    int focusedCell() const;
+
+    int boardFocus_ = -1;       // the cell the focus left the board from, or -1
+    bool focusWaiting_ = false; // a move took the focused cell or closed the board under it
+
     void openLineThrough(int Index);
     void showScore(int player);
     void fillBoard(bool forTheComputer);
