@@ -1,4 +1,6 @@
-#include "timers/ComputerChoice.h"
+#include "rules/ComputerChoice.h"
+
+#include "rules/Strength.h"
 
 namespace {
 
@@ -108,17 +110,17 @@ Next godStep(Scan& s, int column)
 
 Next strengthStep(Scan& s, int Uroven, int column)
 {
-    switch (Uroven) {
-    case 1:
-    case 3:
+    switch (strengthRules(Uroven).choice) {
+    case ComputerRule::Greedy:
         greedyStep(s, column);
         return Next::Continue;
-    case 2:
+    case ComputerRule::LookAhead:
         return godStep(s, column);
-    default:
-        easyStep(s, column);
-        return Next::Continue;
+    case ComputerRule::FirstOrChance:
+        break;
     }
+    easyStep(s, column);
+    return Next::Continue;
 }
 
 int chosenColumn(const ComputerEvaluation& e)

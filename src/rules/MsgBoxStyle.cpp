@@ -1,4 +1,4 @@
-#include "platform/MsgBoxStyle.h"
+#include "rules/MsgBoxStyle.h"
 
 #include <algorithm>
 
@@ -7,36 +7,21 @@ namespace platform {
 MsgBoxStyle decodeMsgBoxStyle(int style)
 {
     MsgBoxStyle decoded;
-    const int buttons = style & 0x7;
-    decoded.buttons = buttons <= 5 ? MsgBoxButtons(buttons) : MsgBoxButtons::OK;
+    const bool yesNo = (style & 0x7) == int(MsgBoxButtons::YesNo);
+    decoded.buttons = yesNo ? MsgBoxButtons::YesNo : MsgBoxButtons::OK;
     const int icon = style & 0x70;
     decoded.icon = icon <= 64 ? MsgBoxIcon(icon) : MsgBoxIcon::None;
-    MsgBoxResult answers[3];
+    MsgBoxResult answers[2];
     const int count = msgBoxAnswers(decoded.buttons, answers);
     decoded.defaultButton = std::min((style & 0x300) >> 8, count - 1);
     return decoded;
 }
 
-int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[3])
+int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[2])
 {
-    switch (buttons) {
-    case MsgBoxButtons::OKCancel:
-        answers[0] = vbOK, answers[1] = vbCancel;
-        return 2;
-    case MsgBoxButtons::AbortRetryIgnore:
-        answers[0] = vbAbort, answers[1] = vbRetry, answers[2] = vbIgnore;
-        return 3;
-    case MsgBoxButtons::YesNoCancel:
-        answers[0] = vbYes, answers[1] = vbNo, answers[2] = vbCancel;
-        return 3;
-    case MsgBoxButtons::YesNo:
+    if (buttons == MsgBoxButtons::YesNo) {
         answers[0] = vbYes, answers[1] = vbNo;
         return 2;
-    case MsgBoxButtons::RetryCancel:
-        answers[0] = vbRetry, answers[1] = vbCancel;
-        return 2;
-    case MsgBoxButtons::OK:
-        break;
     }
     answers[0] = vbOK;
     return 1;

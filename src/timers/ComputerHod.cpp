@@ -1,6 +1,6 @@
 #include "game/ProgramWide.h"
-#include "platform/Random.h"
-#include "timers/ComputerChoice.h"
+#include "rules/ComputerChoice.h"
+#include "rules/Random.h"
 #include "ui/Dravik.h"
 
 // The computer's turn: it closes the board to the person, picks its cell, shows it in red

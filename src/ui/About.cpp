@@ -3,9 +3,9 @@
 #include "platform/Launcher.h"
 #include "platform/MsgBox.h"
 #include "platform/Registry.h"
-#include "platform/RegistryValue.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
+#include "rules/RegistryValue.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -135,8 +135,8 @@ void About::StartSysInfo()
 {
     const std::optional<QString> path = sysInfoPath();
     if (!path || !platform::StartProgram(*path))
-        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), 0,
-                         QStringLiteral("Blinzor"));
+        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+                         platform::vbOKOnly, QStringLiteral("Blinzor"));
 }
 
 bool About::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

@@ -2,10 +2,9 @@
 
 #include "game/ProgramWide.h"
 #include "platform/MsgBox.h"
-#include "platform/Random.h"
 #include "platform/Twips.h"
-#include "ui/RemarkPick.h"
-#include "ui/Transl.h"
+#include "rules/Random.h"
+#include "rules/RemarkPick.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -20,7 +19,7 @@ constexpr int ClientWidth = 2775;
 constexpr int ClientHeight = 2355;
 
 // The remark box wears the error icon: the computer's remarks are meant to sting a little.
-constexpr int RemarkStyle = 16;
+constexpr int RemarkStyle = platform::vbCritical;
 
 } // namespace
 
@@ -98,5 +97,5 @@ void Vibor::kOK_Click()
 
 QString Vibor::Transl(const QString& s) const
 {
-    return QString::fromStdU32String(unscramble(s.toStdU32String()));
+    return StoredTexts::shown(s);
 }

@@ -1,8 +1,9 @@
 #include "Seams.h"
 
 #include "platform/Beep.h"
+#include "platform/EndProgram.h"
 #include "platform/MsgBox.h"
-#include "platform/Random.h"
+#include "rules/Random.h"
 
 #include <QTest>
 
@@ -38,6 +39,16 @@ ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
 ScriptedRnd::~ScriptedRnd()
 {
     platform::setRndScript({});
+}
+
+EndCounter::EndCounter()
+{
+    platform::setEndProgramHook([this] { ++count; });
+}
+
+EndCounter::~EndCounter()
+{
+    platform::setEndProgramHook({});
 }
 
 BeepCounter::BeepCounter()

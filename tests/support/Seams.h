@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBoxStyle.h"
+#include "rules/MsgBoxStyle.h"
 
 #include <QList>
 #include <QString>
@@ -46,6 +46,18 @@ public:
 private:
     std::deque<float> values_;
     int draws_ = 0;
+};
+
+// While alive, counts the program's ends instead of ending the test.
+class EndCounter
+{
+public:
+    EndCounter();
+    ~EndCounter();
+    EndCounter(const EndCounter&) = delete;
+    EndCounter& operator=(const EndCounter&) = delete;
+
+    int count = 0;
 };
 
 // While alive, counts beeps instead of sounding them.
