@@ -41,22 +41,18 @@ ScriptedRnd::~ScriptedRnd()
     platform::setRndScript({});
 }
 
-EndCounter::EndCounter()
+CallCounter::CallCounter(HookSetter setHook) : setHook_(setHook)
 {
-    platform::setEndProgramHook([this] { ++count; });
+    setHook_([this] { ++count; });
 }
 
-EndCounter::~EndCounter()
+CallCounter::~CallCounter()
 {
-    platform::setEndProgramHook({});
+    setHook_({});
 }
 
-BeepCounter::BeepCounter()
-{
-    platform::setBeepHook([this] { ++count; });
-}
+EndCounter::EndCounter() : CallCounter(platform::setEndProgramHook)
+{}
 
-BeepCounter::~BeepCounter()
-{
-    platform::setBeepHook({});
-}
+BeepCounter::BeepCounter() : CallCounter(platform::setBeepHook)
+{}

@@ -48,26 +48,31 @@ private:
     int draws_ = 0;
 };
 
-// While alive, counts the program's ends instead of ending the test.
-class EndCounter
+// While alive, counts the calls of a platform call that has a test hook, instead of making
+// them; `setHook` is the call's hook setter.
+class CallCounter
 {
 public:
-    EndCounter();
-    ~EndCounter();
-    EndCounter(const EndCounter&) = delete;
-    EndCounter& operator=(const EndCounter&) = delete;
+    using HookSetter = void (*)(std::function<void()>);
+    explicit CallCounter(HookSetter setHook);
+    ~CallCounter();
+    CallCounter(const CallCounter&) = delete;
+    CallCounter& operator=(const CallCounter&) = delete;
 
     int count = 0;
+
+private:
+    HookSetter setHook_;
 };
 
-// While alive, counts beeps instead of sounding them.
-class BeepCounter
+// Counts the program's ends instead of ending the test.
+struct EndCounter : CallCounter
 {
-public:
-    BeepCounter();
-    ~BeepCounter();
-    BeepCounter(const BeepCounter&) = delete;
-    BeepCounter& operator=(const BeepCounter&) = delete;
+    EndCounter();
+};
 
-    int count = 0;
+// Counts beeps instead of sounding them.
+struct BeepCounter : CallCounter
+{
+    BeepCounter();
 };
