@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 // The mode of play and the computer's strength, as the program-wide Uroven holds them:
 // -1 for two people at one board, 0 to 3 for the strengths of "You vs Me".
 enum class Strength
@@ -37,12 +40,23 @@ struct StrengthRules
     bool shakesWindow;
 };
 
-const StrengthRules& strengthRules(int uroven);
-
 // The value Uroven holds for a strength.
 constexpr int urovenOf(Strength s)
 {
     return int(s);
+}
+
+// Asked on every move and every tick of the shake, so it is worked out inline.
+constexpr StrengthRules strengthRules(int uroven)
+{
+    constexpr std::array<StrengthRules, 4> table = {{
+        {"Easy", ComputerRule::FirstOrChance, false, false},
+        {"Hard", ComputerRule::Greedy, false, false},
+        {"God", ComputerRule::LookAhead, false, false},
+        {"Satan", ComputerRule::Greedy, true, true},
+    }};
+    const bool named = uroven >= urovenOf(Strength::Easy) && uroven <= urovenOf(Strength::Satan);
+    return table[named ? std::size_t(uroven) : 0];
 }
 
 // Whether Uroven says two people are playing, rather than one against the computer.
