@@ -46,13 +46,6 @@ void press(QObject* control)
     spoken(control)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
 } // namespace
 
 class TestAccessibility : public QObject

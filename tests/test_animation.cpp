@@ -2,8 +2,8 @@
 #include "Seams.h"
 #include "game/ProgramWide.h"
 #include "platform/Image.h"
-#include "timers/GlintPhase.h"
-#include "timers/ShakeStep.h"
+#include "rules/GlintPhase.h"
+#include "rules/ShakeStep.h"
 #include "ui/Dravik.h"
 
 #include <QScreen>
@@ -220,6 +220,7 @@ private slots:
         QTest::newRow("Easy") << 0 << true;
         QTest::newRow("Hard") << 1 << true;
         QTest::newRow("God") << 2 << true;
+        QTest::newRow("a value that names no strength") << 7 << true;
         QTest::newRow("Satan, computer choosing") << 3 << false;
     }
     void windowStaysPutUnlessSatanAndTheBoardIsOpen()

@@ -1,5 +1,7 @@
 // The window as the player first sees it, the board grid, the size choice and the
 // board-display resets.
+#include "Boards.h"
+#include "Layout.h"
 #include "game/ProgramWide.h"
 #include "platform/Image.h"
 #include "ui/Dravik.h"
@@ -89,23 +91,36 @@ private slots:
         Dravik w;
         QCOMPARE(w.windowTitle(), QStringLiteral("BLINZOR"));
         QCOMPARE(w.centralWidget()->size(), QSize(522, 345));
-        QCOMPARE(w.lPl[1]->geometry(), QRect(432, 40, 49, 25));
-        QCOMPARE(w.LabelS[1]->geometry(), QRect(488, 40, 25, 25));
-        QCOMPARE(w.label[0]->geometry(), QRect(352, 16, 78, 17));
-        QCOMPARE(w.lTime->geometry(), QRect(392, 136, 33, 25));
+        QCOMPARE(misplaced(w, mainWindowLayout), QStringList());
         QCOMPARE(w.labelT->caption(), QStringLiteral("Time:"));
-        QCOMPARE(w.fBoard->geometry(), QRect(432, 72, 81, 89));
         QCOMPARE(w.fBoard->title(), QStringLiteral("Board"));
         QCOMPARE(w.ob[2]->text(), QStringLiteral("10x10"));
-        QCOMPARE(w.ob[1]->pos(), QPoint(16, 40));
-        QVERIFY(w.ob[2]->width() >= 49 && w.ob[2]->geometry().right() < w.fBoard->width());
-        QCOMPARE(w.pic->geometry(), QRect(344, 176, 167, 152));
-        QCOMPARE(w.Image2->geometry(), QRect(26, 24, 47, 47));
-        QCOMPARE(w.Image1->geometry(), QRect(104, 72, 64, 56));
+        QVERIFY(w.ob[2]->geometry().right() < w.fBoard->width());
         for (const char* name : {"mGame", "mNew", "mNewGame", "k", "m1vs1", "m1vsC", "mExit",
                                  "mHelp", "mAbout", "TimerTime", "ob_2", "LabelS_0", "label_1"})
             QVERIFY2(w.findChild<QObject*>(QLatin1String(name)), name);
         QVERIFY(w.k->isSeparator());
+
+        // The menus: "New" is a submenu of "Game", its three ways to start split by the
+        // separator after "New Blinzor".
+        QCOMPARE(w.menuBar()->actions(),
+                 (QList<QAction*>{w.mGame->menuAction(), w.mHelp->menuAction()}));
+        QCOMPARE(w.mGame->actions(), (QList<QAction*>{w.mNew->menuAction(), w.mExit}));
+        QCOMPARE(w.mNew->actions(), (QList<QAction*>{w.mNewGame, w.k, w.m1vs1, w.m1vsC}));
+        QCOMPARE(w.mHelp->actions(), QList<QAction*>{w.mAbout});
+        const std::pair<QString, QString> captions[] = {
+            {w.mGame->title(), "Game"},          {w.mNew->title(), "New"},
+            {w.mNewGame->text(), "New Blinzor"}, {w.m1vs1->text(), "Humans vs Orcs"},
+            {w.m1vsC->text(), "You vs Me"},      {w.mExit->text(), "Exit"},
+            {w.mHelp->title(), "Help"},          {w.mAbout->text(), "Help..."}};
+        for (const auto& [shown, caption] : captions)
+            QCOMPARE(shown, caption);
+
+        // The numbers on the cells are large and bold.
+        for (const platform::Label* cell : w.kK) {
+            QCOMPARE(cell->font().pointSize(), 12);
+            QVERIFY(cell->font().bold());
+        }
     }
 
     void windowCannotBeResizedOrMaximized()
@@ -254,13 +269,13 @@ private slots:
     {
         Dravik w;
         for (platform::Color c :
-             {platform::ButtonFace, platform::White, platform::Red, platform::rgb(1, 2, 3)}) {
+             {platform::ButtonFace, platform::White, platform::Red, rgb(1, 2, 3)}) {
             w.kK[3]->setBackColor(c);
             QCOMPARE(w.kK[3]->backColor(), c);
         }
         w.kK[3]->setBackColor(platform::Red);
         QCOMPARE(shownBack(w.kK[3]), QColor(255, 0, 0));
-        w.kK[3]->setBackColor(platform::rgb(1, 2, 3));
+        w.kK[3]->setBackColor(rgb(1, 2, 3));
         QCOMPARE(shownBack(w.kK[3]), QColor(1, 2, 3));
         // Button face is a system colour: the palette says what it looks like, and on the
         // board it must stand clearly apart from the white of the open line.

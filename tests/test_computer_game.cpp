@@ -1,58 +1,20 @@
 // Whole games against the computer at each strength, through the real dialogs, message
 // boxes and timers: the person clicks a cell of the open column, the computer answers in
 // red a moment later, until the game is over.
+#include "Boards.h"
 #include "RealModal.h"
 #include "game/ProgramWide.h"
 #include "ui/Dravik.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
-// Presses "OK" on every real message box that opens, and keeps their titles and texts.
-class MessageBoxAnswerer
-{
-public:
-    MessageBoxAnswerer()
-    {
-        QObject::connect(&poll_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            titles.append(box->windowTitle());
-            texts.append(box->text());
-            clickButton(box, QStringLiteral("OK"));
-        });
-        poll_.start(20);
-    }
-
-    QStringList titles;
-    QStringList texts;
-
-private:
-    QTimer poll_;
-};
-
-QList<int> redCells(const Dravik& w)
-{
-    QList<int> cells;
-    for (int i = 0; i < 100; ++i)
-        if (w.kK[std::size_t(i)]->backColor() == platform::Red)
-            cells.append(i);
-    return cells;
-}
-
 bool boardOpen(const Dravik& w)
 {
-    for (int r = 0; r < w.Razmer; ++r)
-        for (int c = 0; c < w.Razmer; ++c)
-            if (!w.kK[std::size_t(10 * r + c)]->isEnabled())
-                return false;
-    return true;
+    return enabledBoardCells(w) == w.Razmer * w.Razmer;
 }
 
 bool personToMove(const Dravik& w)
@@ -64,7 +26,7 @@ bool personToMove(const Dravik& w)
 platform::Label* firstOpenCell(const Dravik& w)
 {
     for (int r = 0; r < w.Razmer; ++r) {
-        platform::Label* cell = w.kK[std::size_t(10 * r + w.Liniya)];
+        platform::Label* cell = w.kK[std::size_t(Dravik::cellIndex(r, w.Liniya))];
         if (cell->isVisible() && cell->backColor() == platform::White)
             return cell;
     }
@@ -117,7 +79,7 @@ class TestComputerGame : public QObject
             QVERIFY(!cell->isVisible());
             if (!w.TimerTime->enabled())
                 return; // the person's move ended the game
-            const QList<int> red = redCells(w);
+            const QList<int> red = cellsColoured(w, platform::Red);
             QCOMPARE(red.size(), 1);
             QVERIFY(!boardOpen(w));
             QTRY_VERIFY_WITH_TIMEOUT(!w.TimerCompHod->enabled(), 3000);
@@ -127,7 +89,7 @@ class TestComputerGame : public QObject
 
     // After the last move the computer's choosing phase, if any, runs out and the board
     // opens again; the game's message names the winner.
-    static void checkTheEnd(Dravik& w, const MessageBoxAnswerer& boxes)
+    static void checkTheEnd(Dravik& w, const BoxAnswerer& boxes)
     {
         QTRY_VERIFY_WITH_TIMEOUT(!w.TimerCompHod->enabled() && boardOpen(w), 3000);
         const int winner = w.Ochki[0] > w.Ochki[1] ? 0 : 1;
@@ -144,7 +106,7 @@ private slots:
         Dravik w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        MessageBoxAnswerer boxes;
+        BoxAnswerer boxes;
 
         struct Game
         {

@@ -24,25 +24,6 @@ const QList<int> Board5 = {1, 2, 3, 4, 5, //
                            3, 3, 3, 3, 3, //
                            4, 4, 4, 4, 4};
 
-QList<int> redCells(const Dravik& w)
-{
-    QList<int> cells;
-    for (int i = 0; i < 100; ++i)
-        if (w.kK[std::size_t(i)]->backColor() == Red)
-            cells.append(i);
-    return cells;
-}
-
-// The cells of the board of side n that take clicks, by state.
-int enabledBoardCells(const Dravik& w, int n)
-{
-    int count = 0;
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c)
-            count += w.kK[std::size_t(10 * r + c)]->isEnabled() ? 1 : 0;
-    return count;
-}
-
 bool allCellsEnabled(const Dravik& w)
 {
     return std::all_of(w.kK.begin(), w.kK.end(), [](auto* cell) { return cell->isEnabled(); });
@@ -97,8 +78,8 @@ private slots:
 
         w.kK_Click(10); // the person takes the 6; the computer must answer in row 1
         QCOMPARE(w.Hod, 1);
-        QCOMPARE(enabledBoardCells(w, 5), 0);
-        QCOMPARE(redCells(w), QList<int>{13});
+        QCOMPARE(enabledBoardCells(w), 0);
+        QCOMPARE(cellsColoured(w, Red), QList<int>{13});
         QCOMPARE(w.kK[11]->backColor(), White);
         QVERIFY(w.TimerCompHod->enabled());
         QCOMPARE(w.TimerCompHod->interval(), 300);
@@ -113,7 +94,7 @@ private slots:
             QCOMPARE(w.Takt, t);
             QVERIFY(w.TimerCompHod->enabled());
             QVERIFY(w.kK[13]->isVisible());
-            QCOMPARE(enabledBoardCells(w, 5), 0);
+            QCOMPARE(enabledBoardCells(w), 0);
         }
 
         tick(w, 1);
@@ -124,14 +105,28 @@ private slots:
         QCOMPARE(w.Hod, 0);
         QCOMPARE(w.Liniya, 3);
         QCOMPARE(w.Pole(1, 3), 0);
-        QVERIFY(redCells(w).isEmpty());
-        QCOMPARE(enabledBoardCells(w, 5), 25);
+        QVERIFY(cellsColoured(w, Red).isEmpty());
+        QCOMPARE(enabledBoardCells(w), 25);
         QVERIFY(w.TimerTime->enabled());
 
         QTest::mouseClick(w.kK[23], Qt::LeftButton); // the person's turn again
         QVERIFY(!w.kK[23]->isVisible());
         QCOMPARE(w.Hod, 1);
-        QCOMPARE(redCells(w), QList<int>{20}); // the leftmost of row 2's equal values
+        QCOMPARE(cellsColoured(w, Red), QList<int>{20}); // the leftmost of row 2's equal values
+
+        // Cell 20 is now the last of column 0: the computer's move ends the game. The board
+        // opens only after the move, so "Game Over" shows over a closed board.
+        for (int cell : {0, 30, 40})
+            w.kK[std::size_t(cell)]->setVisible(false);
+        boxes.onBox = [&](const MsgBoxCall& box) {
+            QCOMPARE(box.title, QStringLiteral("Game Over"));
+            QCOMPARE(enabledBoardCells(w), 0);
+            QVERIFY(!w.TimerTime->enabled());
+        };
+        const qsizetype shown = boxes.calls.size();
+        tick(w, 4);
+        QCOMPARE(boxes.calls.size(), shown + 1);
+        QCOMPARE(enabledBoardCells(w), 25);
     }
 
     void computerDrawingTheFirstMoveMovesFromTheSetUp()
@@ -141,14 +136,14 @@ private slots:
         holdTheDelay(w);
         startComputerGame(w, 0, 1, 1, Board5);
         QVERIFY(w.TimerTime->enabled());
-        QCOMPARE(redCells(w), QList<int>{4});
-        QCOMPARE(enabledBoardCells(w, 5), 0);
+        QCOMPARE(cellsColoured(w, Red), QList<int>{4});
+        QCOMPARE(enabledBoardCells(w), 0);
         tick(w, 4);
         QVERIFY(!w.kK[4]->isVisible());
         QCOMPARE(w.Ochki[1], 5);
         QCOMPARE(w.Ochki[0], 2);
         QCOMPARE(w.Liniya, 4);
-        QCOMPARE(enabledBoardCells(w, 5), 25);
+        QCOMPARE(enabledBoardCells(w), 25);
     }
 
     void gameEndedByThePersonStillRunsTheChoosingPhase()
@@ -165,13 +160,20 @@ private slots:
         }
         w.Ocenka[3] = 9;
 
+        // The game is over before the computer starts choosing: "Game Over" shows over an
+        // open board, with no move pending.
+        boxes.onBox = [&](const MsgBoxCall&) {
+            QCOMPARE(enabledBoardCells(w), 25);
+            QVERIFY(!w.TimerCompHod->enabled());
+            QVERIFY(cellsColoured(w, Red).isEmpty());
+        };
         w.kK_Click(10);
         QCOMPARE(boxes.calls.size(), 2); // the remark, then "Game Over"
         QCOMPARE(boxes.calls[1].title, QStringLiteral("Game Over"));
         QVERIFY(!w.TimerTime->enabled());
-        QCOMPARE(enabledBoardCells(w, 5), 0);
+        QCOMPARE(enabledBoardCells(w), 0);
         QVERIFY(w.TimerCompHod->enabled());
-        QCOMPARE(redCells(w), QList<int>{10}); // a cell of this board, not cell 19
+        QCOMPARE(cellsColoured(w, Red), QList<int>{10}); // a cell of this board, not cell 19
 
         const auto scores = w.Ochki;
         tick(w, 4);
@@ -208,7 +210,7 @@ private slots:
         }
         QVERIFY(!w.TimerCompHod->enabled());
         QVERIFY(allCellsEnabled(w));
-        QVERIFY(redCells(w).isEmpty());
+        QVERIFY(cellsColoured(w, Red).isEmpty());
         QTest::qWait(1500); // longer than the delay: no stray move arrives
         QCOMPARE(w.Hod, 0);
         QCOMPARE(w.Ochki, (std::array<std::int16_t, 2>{0, 0}));
@@ -220,7 +222,7 @@ private slots:
         MsgBoxRecorder boxes;
         holdTheDelay(w);
         startComputerGame(w, 2, 1, 1, QList<int>(100, 5));
-        QCOMPARE(enabledBoardCells(w, 10), 0);
+        QCOMPARE(enabledBoardCells(w), 0);
 
         w.ob[0]->click();
         QVERIFY(!w.TimerCompHod->enabled());

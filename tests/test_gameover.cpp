@@ -1,7 +1,7 @@
 // The end of a game and of a match: who wins, what is said, and in which order.
 #include "Seams.h"
-#include "flow/MatchTexts.h"
 #include "game/ProgramWide.h"
+#include "rules/MatchTexts.h"
 #include "ui/Dravik.h"
 
 #include <QRadioButton>
@@ -81,9 +81,10 @@ private slots:
         w.LabelS[0]->setCaption(QStringLiteral("2"));
         w.LabelS[1]->setCaption(QStringLiteral("2"));
         MsgBoxRecorder boxes;
-        boxes.onBox = [&](const MsgBoxCall& box) {
-            if (box.title == QLatin1String("Game Over"))
-                QCOMPARE(w.LabelS[0]->caption(), QStringLiteral("3"));
+        boxes.onBox = [&](const MsgBoxCall&) {
+            // The counters are cleared for the next match only once both boxes are read.
+            QCOMPARE(w.LabelS[0]->caption(), QStringLiteral("3"));
+            QCOMPARE(w.LabelS[1]->caption(), QStringLiteral("2"));
         };
         w.GameOver();
         QCOMPARE(boxes.calls.size(), 2);
@@ -121,6 +122,9 @@ private slots:
         QCOMPARE(matchtexts::strengthScoreTitle(1), std::string("Hard's score:"));
         QCOMPARE(matchtexts::strengthScoreTitle(2), std::string("God's score:"));
         QCOMPARE(matchtexts::strengthScoreTitle(3), std::string("Satan's score:"));
+        // The strength dialog sets nothing else; any other value is titled as "Easy".
+        QCOMPARE(matchtexts::strengthScoreTitle(-1), std::string("Easy's score:"));
+        QCOMPARE(matchtexts::strengthScoreTitle(4), std::string("Easy's score:"));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "Boards.h"
 #include "RealModal.h"
 #include "Seams.h"
-#include "platform/EndProgram.h"
+#include "platform/SessionEnd.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"
@@ -14,28 +14,6 @@
 #include <QTest>
 
 namespace {
-
-// While alive, counts the program's ends instead of ending the test.
-class EndCounter
-{
-public:
-    EndCounter()
-    {
-        platform::setEndProgramHook([this] { ++count; });
-    }
-    ~EndCounter() { platform::setEndProgramHook({}); }
-    EndCounter(const EndCounter&) = delete;
-    EndCounter& operator=(const EndCounter&) = delete;
-
-    int count = 0;
-};
-
-void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
 
 // Two people, 5 by 5, player 0 to move; then a first move so the game has a history.
 void startGame(Dravik& w)
@@ -61,6 +39,23 @@ QStringList gameAsSeen(const Dravik& w)
          << (w.TimerTime->enabled() ? "clock running" : "clock stopped");
     return seen;
 }
+
+// A desktop session that is ending, as the game sees it; it records the game's answer.
+class SessionStandIn : public platform::SessionEnd
+{
+public:
+    explicit SessionStandIn(bool interaction) : interaction_(interaction) {}
+
+    bool allowsInteraction() override { return interaction_; }
+    void release() override { ++released; }
+    void cancel() override { ++cancelled; }
+
+    int released = 0;
+    int cancelled = 0;
+
+private:
+    bool interaction_;
+};
 
 void verifyEndingQuestion(const Dravik& w, const MsgBoxCall& call)
 {
@@ -140,6 +135,40 @@ private slots:
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(gameAsSeen(w), before);
         QVERIFY(w.isVisible());
+    }
+
+    // The session asks the question too. Yes ends the program then and there, since closing
+    // the window would ask again; No keeps it, and the session, running. Where the session
+    // allows no questions, the program ends with it unasked.
+    void sessionEndAsksWhereTheSessionAllowsIt()
+    {
+        Dravik w;
+        showActive(w);
+        startGame(w);
+        const QStringList before = gameAsSeen(w);
+        struct Case
+        {
+            bool interaction;
+            int answer;
+            int questions, released, cancelled, ends;
+        };
+        for (const Case& c :
+             {Case{true, platform::vbNo, 1, 1, 1, 0}, Case{true, platform::vbYes, 1, 1, 0, 1},
+              Case{false, platform::vbNo, 0, 0, 0, 0}}) {
+            MsgBoxRecorder boxes(c.answer);
+            SessionStandIn session(c.interaction);
+            EndCounter ends;
+            boxes.onBox = [&](const MsgBoxCall&) { QCOMPARE(session.released, 0); };
+            w.sessionEnding(session);
+            QCOMPARE(boxes.calls.size(), c.questions);
+            if (c.questions > 0)
+                verifyEndingQuestion(w, boxes.calls[0]);
+            QCOMPARE(session.released, c.released);
+            QCOMPARE(session.cancelled, c.cancelled);
+            QCOMPARE(ends.count, c.ends);
+            QCOMPARE(gameAsSeen(w), before); // the game goes on, or the program ends as it is
+            QVERIFY(w.isVisible());          // ended, not closed: no second question
+        }
     }
 
     void enterAtTheRealQuestionAnswersNo()

@@ -5,9 +5,9 @@
 #include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"
-#include "platform/Random.h"
 #include "platform/Timer.h"
 #include "platform/Val.h"
+#include "rules/Random.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "game/Scoring.h"
+#include "rules/Scoring.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
 
@@ -24,15 +24,6 @@ QList<int> patternBoard()
         for (int c = 0; c < 5; ++c)
             values.append(1 + (r + 2 * c) % 9);
     return values;
-}
-
-QList<int> whiteCells(const Dravik& w)
-{
-    QList<int> cells;
-    for (int i = 0; i < 100; ++i)
-        if (w.kK[std::size_t(i)]->backColor() == White)
-            cells.append(i);
-    return cells;
 }
 
 } // namespace
@@ -65,7 +56,7 @@ private slots:
         QCOMPARE(w.Liniya, 0);
         QCOMPARE(w.lPl[0]->backColor(), White);
         QCOMPARE(w.lPl[1]->backColor(), ButtonFace);
-        QCOMPARE(whiteCells(w), (QList<int>{0, 10, 20, 30, 40}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{0, 10, 20, 30, 40}));
         QCOMPARE(w.kK[12]->caption(), QStringLiteral("6")); // 1 + (1 + 4) mod 9
         QVERIFY(w.TimerTime->enabled());
         // Pole is made for the board but stays empty between two people.
@@ -98,7 +89,7 @@ private slots:
         QCOMPARE(w.label[1]->caption(), QStringLiteral("Satan's score:"));
         QCOMPARE(int(Uroven), 3);
         QVERIFY(rnd.exhausted());
-        QCOMPARE(whiteCells(w), (QList<int>{0, 10, 20, 30, 40}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{0, 10, 20, 30, 40}));
         QVERIFY(w.TimerTime->enabled());
         for (int r = 0; r < 5; ++r)
             for (int c = 0; c < 5; ++c)
@@ -113,7 +104,7 @@ private slots:
         startTwoPersonGame(w, 1);
         QCOMPARE(w.Hod, 1);
         QCOMPARE(w.lPl[1]->backColor(), White);
-        QCOMPARE(whiteCells(w), (QList<int>{0, 1, 2, 3, 4}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{0, 1, 2, 3, 4}));
     }
 
     void setUpTouchesOnlyTheBoardCells()
@@ -229,6 +220,7 @@ private slots:
             QCOMPARE(scoring::moverGain(v, 3, 0, 10), v); // exactly 10 still gains in full
             QCOMPARE(scoring::moverGain(v, 3, 1, 30), v); // the computer always does
             QCOMPARE(scoring::moverGain(v, 1, 0, 30), v); // and "Hard" cuts nothing
+            QCOMPARE(scoring::moverGain(v, 7, 0, 30), v); // nor a value that names no strength
         }
     }
 
@@ -259,14 +251,14 @@ private slots:
         w.kK_Click(20); // player 0 takes row 2, column 0: row 2 opens for player 1
         QCOMPARE(w.Hod, 1);
         QCOMPARE(w.Liniya, 2);
-        QCOMPARE(whiteCells(w), (QList<int>{20, 21, 22, 23, 24})); // the taken cell too
+        QCOMPARE(cellsColoured(w, White), (QList<int>{20, 21, 22, 23, 24})); // the taken cell too
         QVERIFY(w.kK[20]->isHidden());
         QCOMPARE(w.lPl[0]->backColor(), ButtonFace);
         QCOMPARE(w.lPl[1]->backColor(), White);
         w.kK_Click(23); // player 1 takes column 3: column 3 opens for player 0
         QCOMPARE(w.Hod, 0);
         QCOMPARE(w.Liniya, 3);
-        QCOMPARE(whiteCells(w), (QList<int>{3, 13, 23, 33, 43}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{3, 13, 23, 33, 43}));
         w.kK_Click(20); // taken: button face now, refused
         QCOMPARE(w.Hod, 0);
         // Two people: the computer's matrix is never written.
@@ -284,9 +276,9 @@ private slots:
         for (auto* cell : w.kK)
             cell->setBackColor(White);
         w.kK_Click(47); // player 1 takes row 4, column 7: column 7 opens
-        QCOMPARE(whiteCells(w), (QList<int>{7, 17, 27, 37, 47, 57, 67, 77, 87, 97}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{7, 17, 27, 37, 47, 57, 67, 77, 87, 97}));
         w.kK_Click(77); // player 0 takes row 7
-        QCOMPARE(whiteCells(w), (QList<int>{70, 71, 72, 73, 74, 75, 76, 77, 78, 79}));
+        QCOMPARE(cellsColoured(w, White), (QList<int>{70, 71, 72, 73, 74, 75, 76, 77, 78, 79}));
     }
 
     void moveIntoAnEmptyLineEndsTheGameAtOnce()

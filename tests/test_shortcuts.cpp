@@ -18,13 +18,6 @@
 
 namespace {
 
-void showActive(QWidget& w)
-{
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
 // A key as a person presses it: on whatever has the focus, or on the window when nothing has.
 void press(Dravik& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {

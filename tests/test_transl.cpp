@@ -1,6 +1,6 @@
+#include "rules/Transl.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"
-#include "ui/Transl.h"
 #include "ui/Vibor.h"
 
 #include <QRegularExpression>

@@ -3,8 +3,8 @@
 #include "AllocCount.h"
 #include "game/ProgramWide.h"
 #include "platform/Image.h"
-#include "platform/Random.h"
-#include "timers/ComputerChoice.h"
+#include "rules/ComputerChoice.h"
+#include "rules/Random.h"
 
 #include <QApplication>
 #include <QRadioButton>

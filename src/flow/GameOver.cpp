@@ -1,7 +1,7 @@
-#include "flow/MatchTexts.h"
 #include "game/ProgramWide.h"
 #include "platform/MsgBox.h"
-#include "platform/Val.h"
+#include "rules/MatchTexts.h"
+#include "rules/Strength.h"
 #include "ui/Dravik.h"
 
 // The line open to the player to move is empty: the game is over. The higher score wins,
@@ -12,14 +12,14 @@ void Dravik::GameOver()
     const int w = Ochki[0] > Ochki[1] ? 0 : 1;
     platform::Label* won = LabelS[std::size_t(w)];
     lPl[std::size_t(w)]->setBackColor(platform::Red);
-    won->setCaption(QString::number(platform::Val(won->caption()) + 1));
+    won->setCaption(QString::number(gamesWon(w) + 1));
 
-    const std::string phrase = matchtexts::winnerPhrase(w, Uroven == -1);
-    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)), 48,
-                     QStringLiteral("Game Over"));
-    if (platform::Val(won->caption()) >= 3) {
-        platform::MsgBox(QString::fromStdString(matchtexts::matchWonText(phrase)), 64,
-                         QStringLiteral("Congratulations"));
+    const std::string phrase = matchtexts::winnerPhrase(w, twoPeople(Uroven));
+    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)),
+                     platform::vbExclamation, QStringLiteral("Game Over"));
+    if (gamesWon(w) >= 3) {
+        platform::MsgBox(QString::fromStdString(matchtexts::matchWonText(phrase)),
+                         platform::vbInformation, QStringLiteral("Congratulations"));
         mNewGame_Click();
     }
 }

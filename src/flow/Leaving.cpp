@@ -1,11 +1,11 @@
 #include "platform/EndProgram.h"
 #include "platform/MsgBox.h"
+#include "platform/SessionEnd.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"
 
 #include <QCloseEvent>
-#include <QSessionManager>
 
 namespace {
 
@@ -20,7 +20,8 @@ enum UnloadReason
 constexpr int RefuseUnload = -1;
 
 // Yes and No, the question mark, No the default: Enter keeps the program running.
-constexpr int EndingQuestionStyle = 292;
+constexpr int EndingQuestionStyle =
+    platform::vbYesNo | platform::vbQuestion | platform::vbDefaultButton2;
 
 // Leaving saves nothing, so a game in play is lost: the player is always asked first.
 bool playerAgreesToEnd(const Dravik& window)
@@ -44,10 +45,11 @@ void Dravik::mExit_Click()
         platform::EndProgram();
 }
 
+// Help lives with leaving: they are the menu commands that stand outside a game.
 void Dravik::mAbout_Click()
 {
     // The clock runs only during a game; help waits until the game is over.
-    if (TimerTime->enabled())
+    if (gameRunning())
         return;
     About dialog(this);
     dialog.exec();
@@ -60,17 +62,17 @@ void Dravik::closeEvent(QCloseEvent* event)
     event->setAccepted(Cancel == 0);
 }
 
-void Dravik::sessionEnding(QSessionManager& manager)
+void Dravik::sessionEnding(platform::SessionEnd& session)
 {
     // A session manager that allows no questions gets none; the program then ends with
     // the session.
-    if (!manager.allowsInteraction())
+    if (!session.allowsInteraction())
         return;
     int Cancel = 0;
     Form_QueryUnload(Cancel, FromSessionEnd);
-    manager.release();
+    session.release();
     if (Cancel != 0)
-        manager.cancel(); // No keeps the program, and with it the whole session, running
+        session.cancel(); // No keeps the program, and with it the whole session, running
     else
         platform::EndProgram(); // already agreed: closing the window would ask again
 }

@@ -1,7 +1,8 @@
-#include "flow/MatchTexts.h"
 #include "game/ProgramWide.h"
 #include "platform/MsgBox.h"
-#include "platform/Random.h"
+#include "rules/MatchTexts.h"
+#include "rules/Random.h"
+#include "rules/Strength.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
 
@@ -9,7 +10,7 @@ void Dravik::m1vs1_Click()
 {
     if (!clearForNewGame(QStringLiteral("Player1 score:"), QStringLiteral("Player2 score:")))
         return;
-    Uroven = -1;
+    Uroven = urovenOf(Strength::TwoPeople);
     fillBoard(false);
     TimerTime->setEnabled(true); // the game runs from here
 }
@@ -41,8 +42,8 @@ void Dravik::mNewGame_Click()
 bool Dravik::clearForNewGame(const QString& title0, const QString& title1)
 {
     if (Razmer == 0) {
-        platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."), 64,
-                         QStringLiteral("Blinzor"));
+        platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."),
+                         platform::vbInformation, QStringLiteral("Blinzor"));
         return false;
     }
     cancelComputerMove();
@@ -68,10 +69,11 @@ void Dravik::fillBoard(bool forTheComputer)
             const auto v = std::int16_t(platform::Rnd() * 9.0 + 1.0);
             if (forTheComputer)
                 Pole(r, c) = v;
-            platform::Label* cell = kK[10 * std::size_t(r) + std::size_t(c)];
+            platform::Label* cell = kK[std::size_t(cellIndex(r, c))];
             cell->setCaption(QString::number(v));
             cell->setVisible(true);
         }
-        kK[std::size_t(Hod == 0 ? 10 * r : r)]->setBackColor(platform::White);
+        kK[std::size_t(Hod == 0 ? cellIndex(r, 0) : cellIndex(0, r))]->setBackColor(
+            platform::White);
     }
 }

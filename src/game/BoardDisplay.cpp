@@ -19,7 +19,7 @@ void Dravik::PokaziKletki(int flag)
 {
     for (int i = 0; i < Razmer; ++i) {
         for (int j = 0; j < Razmer; ++j)
-            kK[10 * std::size_t(i) + std::size_t(j)]->setEnabled(flag != 0);
+            kK[std::size_t(cellIndex(i, j))]->setEnabled(flag != 0);
     }
 }
 
@@ -27,6 +27,6 @@ void Dravik::PogasiKletki()
 {
     for (int i = 0; i < Razmer; ++i) {
         for (int j = 0; j < Razmer; ++j)
-            kK[10 * std::size_t(i) + std::size_t(j)]->setBackColor(platform::ButtonFace);
+            kK[std::size_t(cellIndex(i, j))]->setBackColor(platform::ButtonFace);
     }
 }

@@ -13,7 +13,7 @@ void Dravik::ob_Click(int Index)
     // keep the button face, so a later, larger board starts uniform.
     for (int i = 0; i < 10; ++i) {
         for (int j = 0; j < 10; ++j) {
-            platform::Label* cell = kK[10 * std::size_t(i) + std::size_t(j)];
+            platform::Label* cell = kK[std::size_t(cellIndex(i, j))];
             cell->setVisible(i < Razmer && j < Razmer);
             cell->setBackColor(platform::ButtonFace);
             cell->setCaption(QString());

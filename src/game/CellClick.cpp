@@ -1,7 +1,7 @@
 #include "game/ProgramWide.h"
-#include "game/Scoring.h"
 #include "platform/LabelAccessible.h"
-#include "platform/Val.h"
+#include "rules/Scoring.h"
+#include "rules/Strength.h"
 #include "ui/Dravik.h"
 
 // One move: a person's click on a cell, or the computer's move played through the same
@@ -10,26 +10,25 @@ void Dravik::kK_Click(int Index)
 {
     if (Index < 0 || Index >= int(kK.size()))
         return;
-    platform::Label* cell = kK[std::size_t(Index)];
-    if (cell->backColor() == platform::ButtonFace || !TimerTime->enabled())
+    if (!cellOpen(Index) || !gameRunning())
         return;
 
-    cell->setVisible(false);
-    const int v = platform::Val(cell->caption());
+    kK[std::size_t(Index)]->setVisible(false);
+    const int v = cellValue(Index);
     Ochki[std::size_t(Hod)] =
         scoring::addToScore(Ochki[std::size_t(Hod)], scoring::moverGain(v, Uroven, Hod, Ochki[0]));
 
     // The opponent of a game's first move gets half its value: an empty score label means
     // that player's score has not been shown in this game yet.
     const int o = (Hod + 1) % 2;
-    if (lPl[std::size_t(o)]->caption().isEmpty()) {
+    if (!scoreShown(o)) {
         Ochki[std::size_t(o)] =
             scoring::addToScore(Ochki[std::size_t(o)], scoring::firstMoveCompensation(v));
         showScore(o);
     }
     showScore(Hod);
 
-    if (Uroven != -1 && Pole.contains(Index / 10, Index % 10))
+    if (!twoPeople(Uroven) && Pole.contains(Index / 10, Index % 10))
         Pole(Index / 10, Index % 10) = 0;
 
     PogasiKletki();
@@ -44,7 +43,7 @@ void Dravik::kK_Click(int Index)
         GameOver();
     // The computer goes through its choosing phase even after the game has ended: its move
     // is then refused because the clock is off, and the board is enabled again.
-    if (Uroven != -1 && Hod == 1)
+    if (!twoPeople(Uroven) && Hod == 1)
         ComputerHod();
 }
 
@@ -54,9 +53,9 @@ void Dravik::openLineThrough(int Index)
 {
     Liniya = Hod == 0 ? Index % 10 : Index / 10;
     for (int i = 0; i < Razmer; ++i) {
-        platform::Label* cell = kK[std::size_t(Hod == 0 ? 10 * i + Liniya : 10 * Liniya + i)];
-        cell->setBackColor(platform::White);
-        if (cell->isVisibleTo(this))
+        const int cell = Hod == 0 ? cellIndex(i, Liniya) : cellIndex(Liniya, i);
+        kK[std::size_t(cell)]->setBackColor(platform::White);
+        if (cellOnBoard(cell))
             EstHod = 1;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Variant.h"
+#include "rules/Variant.h"
 
 #include <cstdint>
 

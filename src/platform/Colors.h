@@ -17,11 +17,6 @@ inline constexpr Color White = 0x00FFFFFF;
 inline constexpr Color Red = 0x000000FF;
 inline constexpr Color LightGrey = 0x00C0C0C0; // RGB 192, 192, 192
 
-constexpr Color rgb(int r, int g, int b)
-{
-    return Color(r) | (Color(g) << 8) | (Color(b) << 16);
-}
-
 constexpr bool isSystemColor(Color c)
 {
     return (c & 0x80000000u) != 0;

@@ -33,14 +33,6 @@ QString buttonText(MsgBoxResult answer)
     switch (answer) {
     case vbOK:
         return QStringLiteral("OK");
-    case vbCancel:
-        return QStringLiteral("Cancel");
-    case vbAbort:
-        return QStringLiteral("&Abort");
-    case vbRetry:
-        return QStringLiteral("&Retry");
-    case vbIgnore:
-        return QStringLiteral("&Ignore");
     case vbYes:
         return QStringLiteral("&Yes");
     case vbNo:
@@ -56,9 +48,6 @@ QMessageBox::ButtonRole buttonRole(MsgBoxResult answer)
         return QMessageBox::YesRole;
     case vbNo:
         return QMessageBox::NoRole;
-    case vbCancel:
-    case vbAbort:
-        return QMessageBox::RejectRole;
     default:
         return QMessageBox::AcceptRole;
     }
@@ -92,16 +81,16 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
     QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton, boxOwner());
     box.setObjectName(QStringLiteral("MsgBox"));
-    MsgBoxResult answers[3];
+    MsgBoxResult answers[2];
     const int count = msgBoxAnswers(decoded.buttons, answers);
-    QPushButton* buttons[3] = {};
+    QPushButton* buttons[2] = {};
     for (int i = 0; i < count; ++i) {
         buttons[i] = box.addButton(buttonText(answers[i]), buttonRole(answers[i]));
         buttons[i]->setObjectName(QStringLiteral("MsgBoxButton_%1").arg(answers[i]));
     }
     box.setDefaultButton(buttons[decoded.defaultButton]);
-    // A box with one button, or with Cancel, closes on Escape with that answer; a Yes/No
-    // box closed some other way answers No.
+    // A box with one button closes on Escape with its answer; a Yes/No box closed some
+    // other way answers No.
     if (count == 1)
         box.setEscapeButton(buttons[0]);
     box.exec();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBoxStyle.h"
+#include "rules/MsgBoxStyle.h"
 
 #include <QString>
 #include <functional>

@@ -5,7 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "platform/RegistryValue.h"
+#include "rules/RegistryValue.h"
 
 #include <QStandardPaths>
 #include <QString>

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "rules/TwipsPerPixel.h"
+
 #include <QRect>
 
-// Positions and sizes in the windows' descriptions are in twips: 15 twips are one pixel at
-// 96 dots per inch. Qt scales logical pixels on high-density screens by itself.
+// Twips to the toolkit's logical pixels; Qt scales those on high-density screens by itself.
 namespace platform {
-
-inline constexpr int TwipsPerPixel = 15;
 
 constexpr int px(int twips)
 {

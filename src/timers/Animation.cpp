@@ -1,8 +1,9 @@
 #include "game/ProgramWide.h"
 #include "platform/Image.h"
-#include "platform/Random.h"
-#include "timers/GlintPhase.h"
-#include "timers/ShakeStep.h"
+#include "rules/GlintPhase.h"
+#include "rules/Random.h"
+#include "rules/ShakeStep.h"
+#include "rules/Strength.h"
 #include "ui/Dravik.h"
 
 #include <QScreen>
@@ -41,7 +42,7 @@ void Dravik::TimerBliki_Timer()
 // game has ended until another mode or strength is chosen.
 void Dravik::TimerDvizen_Timer()
 {
-    if (!kK[0]->isEnabled() || Uroven != 3)
+    if (computerChoosing() || !strengthRules(Uroven).shakesWindow)
         return;
     const QScreen* display = screen();
     if (!display) // every display is gone: there is nowhere to shake to

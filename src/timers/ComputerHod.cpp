@@ -1,7 +1,7 @@
 #include "game/ProgramWide.h"
 #include "platform/LabelAccessible.h"
-#include "platform/Random.h"
-#include "timers/ComputerChoice.h"
+#include "rules/ComputerChoice.h"
+#include "rules/Random.h"
 #include "ui/Dravik.h"
 
 // The computer's turn: it closes the board to the person, picks its cell, shows it in red

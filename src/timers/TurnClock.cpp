@@ -1,6 +1,6 @@
-#include "game/Scoring.h"
 #include "platform/Beep.h"
 #include "platform/Val.h"
+#include "rules/Scoring.h"
 #include "ui/Dravik.h"
 
 #include <array>
@@ -42,9 +42,10 @@ void Dravik::TimerTime_Timer()
 
 // Plays the cell the computer has shown in red, then gives the board back to the person -
 // only after the move, and any game over it causes, is complete - with the keyboard's focus.
+// It lives with the turn clock: both hand the turn on once its time has come.
 void Dravik::Prodolzi()
 {
-    kK_Click(10 * Liniya + int(Ocenka[3]));
+    kK_Click(cellIndex(Liniya, int(Ocenka[3])));
     PokaziKletki(1);
     focusBoard();
 }

@@ -5,9 +5,9 @@
 #include "platform/MsgBox.h"
 #include "platform/Placement.h"
 #include "platform/Registry.h"
-#include "platform/RegistryValue.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
+#include "rules/RegistryValue.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -116,8 +116,8 @@ void About::StartSysInfo()
 {
     const std::optional<QString> path = sysInfoPath();
     if (!path || !platform::StartProgram(*path))
-        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), 0,
-                         QStringLiteral("Blinzor"));
+        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+                         platform::vbOKOnly, QStringLiteral("Blinzor"));
 }
 
 bool About::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

@@ -3,13 +3,13 @@
 #include "platform/FitCaption.h"
 #include "platform/Image.h"
 #include "platform/Placement.h"
+#include "platform/SessionEnd.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
 #include "ui/CellAccessible.h"
 
 #include <QAction>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -94,8 +94,8 @@ Dravik::Dravik(QWidget* parent)
     buildTitlePicture(client);
     buildMenus();
     buildTimers();
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Dravik::sessionEnding,
-            Qt::DirectConnection);
+    platform::whenSessionEnds(this,
+                              [this](platform::SessionEnd& session) { sessionEnding(session); });
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
     if (const QScreen* screen = this->screen())

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "game/BoardMatrix.h"
-#include "game/Variant.h"
 #include "platform/Label.h"
 #include "platform/PictureClip.h"
 #include "platform/Timer.h"
+#include "platform/Val.h"
+#include "rules/BoardMatrix.h"
+#include "rules/Variant.h"
 
 #include <QMainWindow>
 #include <array>
@@ -14,11 +15,11 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QRadioButton;
-class QSessionManager;
 
 namespace platform {
 class Image;
-}
+class SessionEnd;
+} // namespace platform
 
 // The main window: the board, the scores, the clock, the size options, the title picture,
 // the menus and the four timers. It owns the game's state as plain fields; its handlers
@@ -74,6 +75,24 @@ public:
     QMenu* mHelp = nullptr;
     QAction* mAbout = nullptr;
 
+    // --- What the controls say about the game ---
+    // The controls hold part of the game's state; these read it and change nothing.
+
+    // A game is on exactly while the turn clock runs.
+    bool gameRunning() const { return TimerTime->enabled(); }
+    // While the computer chooses, its cells - cell 0 among them - take no clicks.
+    bool computerChoosing() const { return !kK[0]->isEnabled(); }
+    // A player's score is shown from the first move of a game on; empty before it.
+    bool scoreShown(int player) const { return !lPl[std::size_t(player)]->caption().isEmpty(); }
+    int gamesWon(int player) const { return platform::Val(LabelS[std::size_t(player)]->caption()); }
+    // A cell is on the board until it is taken; its caption is its value.
+    bool cellOnBoard(int i) const { return kK[std::size_t(i)]->isVisibleTo(this); }
+    int cellValue(int i) const { return platform::Val(kK[std::size_t(i)]->caption()); }
+    // White (the open line) or red (the computer's choice): the cell may be taken now.
+    bool cellOpen(int i) const { return kK[std::size_t(i)]->backColor() != platform::ButtonFace; }
+    // The grid is 10 by 10 whatever the board's size.
+    static constexpr int cellIndex(int row, int col) { return 10 * row + col; }
+
     // --- Game rules and state (game/) ---
 
     void kK_Click(int Index);
@@ -92,7 +111,7 @@ public:
     void mExit_Click();
     void mAbout_Click();
     // The desktop session is ending: asks the ending question where the session allows it.
-    void sessionEnding(QSessionManager& manager);
+    void sessionEnding(platform::SessionEnd& session);
 
     // --- Timers and the computer opponent (timers/) ---
 

@@ -1,7 +1,7 @@
 #include "ui/Dravik.h"
-#include "ui/Transl.h"
+#include "ui/StoredTexts.h"
 
 QString Dravik::Transl(const QString& s) const
 {
-    return QString::fromStdU32String(unscramble(s.toStdU32String()));
+    return StoredTexts::shown(s);
 }

@@ -1,5 +1,7 @@
 #include "ui/StoredTexts.h"
 
+#include "rules/Transl.h"
+
 using namespace Qt::StringLiterals;
 
 // Written in their stored form only: each code here is 4 below the character shown.
@@ -27,5 +29,10 @@ const std::array<QLatin1StringView, RemarkCount> remarks = {
 };
 
 const QLatin1StringView remarkTitle = "=\034skn\140\034bnki\034ukqn\034kllkjajp"_L1;
+
+QString shown(const QString& stored)
+{
+    return QString::fromStdU32String(unscramble(stored.toStdU32String()));
+}
 
 } // namespace StoredTexts

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QString>
 #include <array>
 
-// The texts the program keeps scrambled (see ui/Transl.h): each is a Latin-1 string whose
+// The texts the program keeps scrambled (see rules/Transl.h): each is a Latin-1 string whose
 // every code is 4 below the character shown. Pass them through a window's Transl() before
 // showing them.
 namespace StoredTexts {
+
+// A stored text as it is shown. Both windows' Transl() come here.
+QString shown(const QString& stored);
 
 inline constexpr int RemarkCount = 15;
 

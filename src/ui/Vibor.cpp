@@ -4,10 +4,9 @@
 #include "platform/FitCaption.h"
 #include "platform/MsgBox.h"
 #include "platform/Placement.h"
-#include "platform/Random.h"
 #include "platform/Twips.h"
-#include "ui/RemarkPick.h"
-#include "ui/Transl.h"
+#include "rules/Random.h"
+#include "rules/RemarkPick.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -24,7 +23,7 @@ constexpr int ClientHeight = 2355;
 constexpr QRect OkPlace = twipsRect(720, 1920, 1335, 325);
 
 // The remark box wears the error icon: the computer's remarks are meant to sting a little.
-constexpr int RemarkStyle = 16;
+constexpr int RemarkStyle = platform::vbCritical;
 
 } // namespace
 
@@ -111,5 +110,5 @@ void Vibor::kOK_Click()
 
 QString Vibor::Transl(const QString& s) const
 {
-    return QString::fromStdU32String(unscramble(s.toStdU32String()));
+    return StoredTexts::shown(s);
 }

@@ -5,7 +5,7 @@
 #include "platform/EndProgram.h"
 #include "platform/Launcher.h"
 #include "platform/MsgBox.h"
-#include "platform/Random.h"
+#include "rules/Random.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
@@ -336,7 +336,7 @@ DriverEvent EventDriver::randomEvent()
         moodLeft_ = 30 + pick_.below(120);
     }
     // A player seldom abandons a running game, and has little else to do when none runs.
-    const bool running = w_.TimerTime->enabled();
+    const bool running = w_.gameRunning();
     const int abandon = running ? 1 : 60;
     const std::array<std::pair<Kind, int>, 10> kinds = {{{Kind::Cell, dawdling_ ? 40 : 420},
                                                          {Kind::TimerTick, dawdling_ ? 760 : 380},
@@ -428,8 +428,7 @@ int EventDriver::randomCellToClick()
 {
     std::vector<int> open;
     for (int i = 0; i < 100; ++i) {
-        const platform::Label* cell = w_.kK[std::size_t(i)];
-        if (cell->isVisibleTo(&w_) && cell->backColor() != platform::ButtonFace)
+        if (w_.cellOnBoard(i) && w_.cellOpen(i))
             open.push_back(i);
     }
     if (open.empty() || pick_.chance(0.25f))
@@ -442,7 +441,7 @@ bool EventDriver::playComputerGame(int strength)
     const long long giveUp = events_ + 10000;
     fire(DriverEvent::sizeOption(pick_.below(3)));
     fire(DriverEvent::youVsMe(StrengthAnswer::PickAndOk, strength));
-    while (!failed() && (w_.TimerTime->enabled() || w_.TimerCompHod->enabled())) {
+    while (!failed() && (w_.gameRunning() || w_.TimerCompHod->enabled())) {
         if (events_ > giveUp) {
             noteFailure({QStringLiteral("the game did not end within 10000 events")});
             break;
@@ -454,7 +453,7 @@ bool EventDriver::playComputerGame(int strength)
         } else {
             std::vector<int> open;
             for (int i : SeenState::of(w_).openLine())
-                if (w_.kK[std::size_t(i)]->isVisibleTo(&w_))
+                if (w_.cellOnBoard(i))
                     open.push_back(i);
             fire(DriverEvent::cell(
                 open.empty() ? 0 : open[std::size_t(pick_.below(int(open.size())))]));

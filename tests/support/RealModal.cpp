@@ -21,6 +21,13 @@ void whenModalAppears(std::function<void(QWidget* modal)> act)
     poll->start(10);
 }
 
+void showActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
 void clickButton(QWidget* modal, const QString& text)
 {
     for (QAbstractButton* b : modal->findChildren<QAbstractButton*>()) {

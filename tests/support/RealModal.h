@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// Shows a window and waits until it is active: shortcuts and real message boxes need an
+// active window.
+void showActive(QWidget& w);
+
 // For tests that go through real modal windows: arms a timer that waits for the next modal
 // window to appear and hands it to `act` (which must close it).
 void whenModalAppears(std::function<void(QWidget* modal)> act);

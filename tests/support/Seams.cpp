@@ -1,8 +1,9 @@
 #include "Seams.h"
 
 #include "platform/Beep.h"
+#include "platform/EndProgram.h"
 #include "platform/MsgBox.h"
-#include "platform/Random.h"
+#include "rules/Random.h"
 
 #include <QTest>
 
@@ -40,12 +41,18 @@ ScriptedRnd::~ScriptedRnd()
     platform::setRndScript({});
 }
 
-BeepCounter::BeepCounter()
+CallCounter::CallCounter(HookSetter setHook) : setHook_(setHook)
 {
-    platform::setBeepHook([this] { ++count; });
+    setHook_([this] { ++count; });
 }
 
-BeepCounter::~BeepCounter()
+CallCounter::~CallCounter()
 {
-    platform::setBeepHook({});
+    setHook_({});
 }
+
+EndCounter::EndCounter() : CallCounter(platform::setEndProgramHook)
+{}
+
+BeepCounter::BeepCounter() : CallCounter(platform::setBeepHook)
+{}

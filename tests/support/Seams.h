@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MsgBoxStyle.h"
+#include "rules/MsgBoxStyle.h"
 
 #include <QList>
 #include <QString>
@@ -48,14 +48,31 @@ private:
     int draws_ = 0;
 };
 
-// While alive, counts beeps instead of sounding them.
-class BeepCounter
+// While alive, counts the calls of a platform call that has a test hook, instead of making
+// them; `setHook` is the call's hook setter.
+class CallCounter
 {
 public:
-    BeepCounter();
-    ~BeepCounter();
-    BeepCounter(const BeepCounter&) = delete;
-    BeepCounter& operator=(const BeepCounter&) = delete;
+    using HookSetter = void (*)(std::function<void()>);
+    explicit CallCounter(HookSetter setHook);
+    ~CallCounter();
+    CallCounter(const CallCounter&) = delete;
+    CallCounter& operator=(const CallCounter&) = delete;
 
     int count = 0;
+
+private:
+    HookSetter setHook_;
+};
+
+// Counts the program's ends instead of ending the test.
+struct EndCounter : CallCounter
+{
+    EndCounter();
+};
+
+// Counts beeps instead of sounding them.
+struct BeepCounter : CallCounter
+{
+    BeepCounter();
 };

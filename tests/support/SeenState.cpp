@@ -10,7 +10,7 @@ SeenState SeenState::of(const Dravik& w)
     SeenState s;
     for (std::size_t i = 0; i < s.cells.size(); ++i) {
         const platform::Label* cell = w.kK[i];
-        s.cells[i] = {cell->caption(), cell->isVisibleTo(&w), cell->isEnabled(), cell->backColor()};
+        s.cells[i] = {cell->caption(), w.cellOnBoard(int(i)), cell->isEnabled(), cell->backColor()};
     }
     for (std::size_t p = 0; p < 2; ++p) {
         s.scoreText[p] = w.lPl[p]->caption();
@@ -20,7 +20,7 @@ SeenState SeenState::of(const Dravik& w)
         s.Ochki[p] = w.Ochki[p];
     }
     s.clockText = w.lTime->caption();
-    s.clockOn = w.TimerTime->enabled();
+    s.clockOn = w.gameRunning();
     s.computerPending = w.TimerCompHod->enabled();
     s.windowOpen = w.isVisible();
     s.Hod = w.Hod;

@@ -1,6 +1,6 @@
-#include "flow/MatchTexts.h"
+#include "rules/MatchTexts.h"
 
-#include <array>
+#include "rules/Strength.h"
 
 namespace matchtexts {
 
@@ -24,10 +24,7 @@ std::string matchWonText(const std::string& phrase)
 
 std::string strengthScoreTitle(int uroven)
 {
-    static constexpr std::array<const char*, 4> names = {"Easy's", "Hard's", "God's", "Satan's"};
-    // The dialog only ever leaves 0 to 3 here; anything else plays as "Easy".
-    const std::size_t i = uroven >= 0 && uroven < 4 ? std::size_t(uroven) : 0;
-    return std::string(names[i]) + " score:";
+    return std::string(strengthRules(uroven).name) + "'s score:";
 }
 
 } // namespace matchtexts

@@ -1,10 +1,12 @@
-#include "timers/ShakeStep.h"
+#include "rules/ShakeStep.h"
+
+#include "rules/TwipsPerPixel.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr float TwipsPerPixel = 15.0f;
+constexpr auto TwipsPerPixel = float(platform::TwipsPerPixel);
 
 } // namespace
 

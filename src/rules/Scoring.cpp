@@ -1,4 +1,6 @@
-#include "game/Scoring.h"
+#include "rules/Scoring.h"
+
+#include "rules/Strength.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,7 +9,7 @@ namespace scoring {
 
 int moverGain(int v, int uroven, int hod, int personScore)
 {
-    if (uroven == Satan && hod == 0 && personScore > 10 && v != 6)
+    if (strengthRules(uroven).cutsPersonGains && hod == 0 && personScore > 10 && v != 6)
         return int((v + 1) / 1.5);
     return v;
 }

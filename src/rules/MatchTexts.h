@@ -16,7 +16,8 @@ std::string gameOverText(const std::string& phrase);
 // The phrase over "WINNER!".
 std::string matchWonText(const std::string& phrase);
 
-// The title of the computer's score at strength 0 to 3: "Easy's score:" ... "Satan's score:".
+// The title of the computer's score at strength 0 to 3: "Easy's score:" ... "Satan's score:";
+// any other value reads as "Easy".
 std::string strengthScoreTitle(int uroven);
 
 } // namespace matchtexts

@@ -1,4 +1,4 @@
-#include "timers/GlintPhase.h"
+#include "rules/GlintPhase.h"
 
 GlintTick glintTick(int phase, float r)
 {

@@ -1,4 +1,4 @@
-#include "ui/RemarkPick.h"
+#include "rules/RemarkPick.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "platform/RegistryValue.h"
+#include "rules/RegistryValue.h"
 
 #include <algorithm>
 

@@ -6,8 +6,6 @@
 // gets in compensation, and how a score stays inside its 16-bit range.
 namespace scoring {
 
-inline constexpr int Satan = 3;
-
 // The mover's gain for a cell of value v. At "Satan" the person (player 0) gains only
 // Int((v + 1) / 1.5) once the person's score is above 10 - except for a 6, which keeps its
 // full value. The computer always gains the full value.

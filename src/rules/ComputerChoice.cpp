@@ -1,4 +1,6 @@
-#include "timers/ComputerChoice.h"
+#include "rules/ComputerChoice.h"
+
+#include "rules/Strength.h"
 
 namespace {
 
@@ -13,6 +15,7 @@ struct Scan
     const ComputerView& view;
     ComputerEvaluation& e;
     const RandomDraw& rnd;
+    ComputerRule rule;
     int closingCount = 0;
 
     // A cell of the board in force. Anything outside it, or outside the matrix of an older
@@ -106,19 +109,19 @@ Next godStep(Scan& s, int column)
     return Next::Continue;
 }
 
-Next strengthStep(Scan& s, int Uroven, int column)
+Next strengthStep(Scan& s, int column)
 {
-    switch (Uroven) {
-    case 1:
-    case 3:
+    switch (s.rule) {
+    case ComputerRule::Greedy:
         greedyStep(s, column);
         return Next::Continue;
-    case 2:
+    case ComputerRule::LookAhead:
         return godStep(s, column);
-    default:
-        easyStep(s, column);
-        return Next::Continue;
+    case ComputerRule::FirstOrChance:
+        break;
     }
+    easyStep(s, column);
+    return Next::Continue;
 }
 
 int chosenColumn(const ComputerEvaluation& e)
@@ -152,9 +155,9 @@ ComputerEvaluation chooseComputerColumn(const ComputerView& view, int Uroven,
     evaluation.Maks = 0;
     evaluation.Ocenka[0] = Unplayable;
     evaluation.Ocenka[2] = Unplayable;
-    Scan s{view, evaluation, rnd};
+    Scan s{view, evaluation, rnd, strengthRules(Uroven).choice};
     for (int column = 0; column < view.Razmer; ++column) {
-        if (s.inRow(column) != 0 && strengthStep(s, Uroven, column) == Next::Stop)
+        if (s.inRow(column) != 0 && strengthStep(s, column) == Next::Stop)
             break;
     }
     settleChoice(s);

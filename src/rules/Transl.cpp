@@ -1,4 +1,4 @@
-#include "ui/Transl.h"
+#include "rules/Transl.h"
 
 namespace {
 

@@ -5,14 +5,11 @@
 // 0 first button, 256 second, 512 third). No toolkit here, so the rules can be tested alone.
 namespace platform {
 
+// The button sets the game's boxes use; any other set reads as OK alone.
 enum class MsgBoxButtons
 {
     OK = 0,
-    OKCancel = 1,
-    AbortRetryIgnore = 2,
-    YesNoCancel = 3,
-    YesNo = 4,
-    RetryCancel = 5
+    YesNo = 4
 };
 enum class MsgBoxIcon
 {
@@ -23,14 +20,19 @@ enum class MsgBoxIcon
     Information = 64
 };
 
+// The parts a style number is added up from, as the game's boxes use them.
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbQuestion = 32;
+inline constexpr int vbExclamation = 48;
+inline constexpr int vbInformation = 64;
+inline constexpr int vbDefaultButton2 = 256;
+
 // The answers, numbered as the style numbers' world numbers them.
 enum MsgBoxResult
 {
     vbOK = 1,
-    vbCancel = 2,
-    vbAbort = 3,
-    vbRetry = 4,
-    vbIgnore = 5,
     vbYes = 6,
     vbNo = 7
 };
@@ -45,6 +47,6 @@ struct MsgBoxStyle
 MsgBoxStyle decodeMsgBoxStyle(int style);
 
 // The answers a box of this button set offers, left to right; the count is returned.
-int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[3]);
+int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[2]);
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/BoardMatrix.h"
+#include "rules/BoardMatrix.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "platform/Random.h"
+#include "rules/Random.h"
 
 #include <chrono>
 #include <cstdint>
