@@ -23,13 +23,13 @@ bool onTheBoard(const Dravik& w, int i)
 // chooses.
 bool takesFocus(const Dravik& w, int i)
 {
-    const platform::Label* cell = w.kK[std::size_t(i)];
-    return onTheBoard(w, i) && !cell->isHidden() && cell->isEnabled();
+    return onTheBoard(w, i) && w.cellOnBoard(i) && !w.computerChoosing();
 }
 
+// Red, the other open colour, only ever shows while the computer chooses.
 bool open(const Dravik& w, int i)
 {
-    return takesFocus(w, i) && w.kK[std::size_t(i)]->backColor() == platform::White;
+    return takesFocus(w, i) && w.cellOpen(i);
 }
 
 std::optional<boardsteps::Direction> directionOf(Qt::Key key)
@@ -105,7 +105,7 @@ void Dravik::moveFocusFrom(int from, Qt::Key key)
 bool Dravik::focusNextPrevChild(bool next)
 {
     const int cell = focusedCell();
-    if (cell >= 0 && (kK[std::size_t(cell)]->isHidden() || !kK[std::size_t(cell)]->isEnabled())) {
+    if (cell >= 0 && (!cellOnBoard(cell) || computerChoosing())) {
         // A move takes the cell, or the computer closes the board: wait for the move's end.
         boardFocus_ = cell;
         focusWaiting_ = true;
