@@ -9,7 +9,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Contrast.h"
+#include "rules/Contrast.h"
 #include "platform/Image.h"
 #include "platform/MsgBox.h"
 #include "platform/SharpPicture.h"

@@ -1,7 +1,7 @@
 // The thin layer over the toolkit: message boxes by style number, the random generator,
 // timers, picture strips, reading numbers back from labels and how frames reach the display.
 #include "RealModal.h"
-#include "platform/Contrast.h"
+#include "rules/Contrast.h"
 #include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"

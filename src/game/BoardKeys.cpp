@@ -1,4 +1,4 @@
-#include "game/BoardSteps.h"
+#include "rules/BoardSteps.h"
 #include "ui/Dravik.h"
 
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Contrast.h"
+#include "rules/Contrast.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #include "Legibility.h"
 
-#include "platform/Contrast.h"
+#include "rules/Contrast.h"
 #include "platform/Label.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "platform/Contrast.h"
+#include "rules/Contrast.h"
 
 #include <algorithm>
 #include <cmath>

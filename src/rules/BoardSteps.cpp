@@ -1,4 +1,4 @@
-#include "game/BoardSteps.h"
+#include "rules/BoardSteps.h"
 
 namespace boardsteps {
 
