@@ -46,17 +46,19 @@ constexpr int urovenOf(Strength s)
     return int(s);
 }
 
+// The rows of the table above, by Uroven from 0; read them through strengthRules().
+inline constexpr std::array<StrengthRules, 4> strengthTable = {{
+    {"Easy", ComputerRule::FirstOrChance, false, false},
+    {"Hard", ComputerRule::Greedy, false, false},
+    {"God", ComputerRule::LookAhead, false, false},
+    {"Satan", ComputerRule::Greedy, true, true},
+}};
+
 // Asked on every move and every tick of the shake, so it is worked out inline.
-constexpr StrengthRules strengthRules(int uroven)
+constexpr const StrengthRules& strengthRules(int uroven)
 {
-    constexpr std::array<StrengthRules, 4> table = {{
-        {"Easy", ComputerRule::FirstOrChance, false, false},
-        {"Hard", ComputerRule::Greedy, false, false},
-        {"God", ComputerRule::LookAhead, false, false},
-        {"Satan", ComputerRule::Greedy, true, true},
-    }};
     const bool named = uroven >= urovenOf(Strength::Easy) && uroven <= urovenOf(Strength::Satan);
-    return table[named ? std::size_t(uroven) : 0];
+    return strengthTable[named ? std::size_t(uroven) : 0];
 }
 
 // Whether Uroven says two people are playing, rather than one against the computer.

@@ -42,7 +42,7 @@ void Dravik::TimerBliki_Timer()
 // game has ended until another mode or strength is chosen.
 void Dravik::TimerDvizen_Timer()
 {
-    if (computerChoosing() || !strengthRules(Uroven).shakesWindow)
+    if (!strengthRules(Uroven).shakesWindow || computerChoosing())
         return;
     const QScreen* display = screen();
     if (!display) // every display is gone: there is nowhere to shake to
