@@ -231,7 +231,7 @@ void Bench::addStartupRows(Table& table) const
 void Bench::addNoBusRows(Table& table) const
 {
     const Summary noBus = summary("startup " + NoBus, Game);
-    table.add({"first frame, Xvfb, no session bus, HOME unwritable (ms)",
+    table.add({"first frame, Xvfb, no bus, HOME unwritable (ms)",
                noBus,
                summary("startup " + NoBus, Floor),
                {},
