@@ -13,10 +13,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     platform::sendFramesInline();
-    platform::avoidStartingSessionBus();
     QApplication app(argc, argv);
     platform::keepFrameSettingToOurselves();
-    platform::settleSessionBus();
+    platform::avoidStartingSessionBus();
     QApplication::setOrganizationName(QStringLiteral("Blinzor"));
     QApplication::setOrganizationDomain(QStringLiteral("blinzor.github.io"));
     QApplication::setApplicationName(QStringLiteral("Blinzor"));

@@ -11,6 +11,8 @@
 #include "platform/Timer.h"
 #include "platform/Val.h"
 
+#include <QDBusConnection>
+#include <QDBusError>
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
@@ -283,7 +285,8 @@ private slots:
 
     // Where no bus can be found, the toolkit's one try at it meets an address that fails at
     // once, and that address is gone again for the programs the game starts. A bus of the
-    // user's session, or an address of the user's own, is left as it is.
+    // user's session, or an address of the user's own, is left as it is. (The toolkit tries
+    // once a run, so the case without a bus comes first.)
     void sessionBusAddressIsOursOnlyWhereNoBusCanBeFound()
     {
         const char* address = "DBUS_SESSION_BUS_ADDRESS";
@@ -294,21 +297,19 @@ private slots:
         const EnvironmentChange noAddress(address, std::nullopt);
 
         avoidStartingSessionBus();
-        QCOMPARE(qgetenv(address), QByteArray("disabled:"));
-        settleSessionBus();
         QVERIFY(!qEnvironmentVariableIsSet(address));
+        // Not D-Bus's own complaint that it cannot start a bus: the address it was given.
+        QCOMPARE(QDBusConnection::sessionBus().lastError().type(), QDBusError::BadAddress);
 
         {
             const SocketFile userBus(runtime.filePath(QStringLiteral("bus")).toLocal8Bit());
             QVERIFY(userBus.listening());
             avoidStartingSessionBus();
             QVERIFY(!qEnvironmentVariableIsSet(address));
-            settleSessionBus();
         }
 
         const EnvironmentChange given(address, QByteArray("unix:path=/nowhere"));
         avoidStartingSessionBus();
-        settleSessionBus();
         QCOMPARE(qgetenv(address), QByteArray("unix:path=/nowhere"));
     }
 };

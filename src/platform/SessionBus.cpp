@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #if !defined(_WIN32) && !defined(__APPLE__)
+#include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
 #include <pwd.h>
@@ -21,7 +22,6 @@ namespace {
 constexpr const char* AddressVariable = "DBUS_SESSION_BUS_ADDRESS";
 // No transport D-Bus knows: connecting to it fails at once, without a word.
 constexpr const char* NoBus = "disabled:";
-bool setByUs = false;
 
 #if !defined(_WIN32) && !defined(__APPLE__)
 
@@ -54,21 +54,24 @@ bool busAdvertisedOnDisplay()
         return false; // dbus-launch could not look either
     const QByteArray selection =
         "_DBUS_SESSION_BUS_SELECTION_" + QByteArray(user->pw_name) + '_' + machine;
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> display(
-        xcb_connect(nullptr, nullptr), xcb_disconnect);
-    if (xcb_connection_has_error(display.get()))
+    // The toolkit's own connection where it has one: a second would wait for the server again.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* toolkits = x11 ? x11->connection() : nullptr;
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> own(
+        toolkits ? nullptr : xcb_connect(nullptr, nullptr), xcb_disconnect);
+    xcb_connection_t* display = toolkits ? toolkits : own.get();
+    if (xcb_connection_has_error(display))
         return false;
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
         xcb_intern_atom_reply(
-            display.get(),
-            xcb_intern_atom(display.get(), 1, uint16_t(selection.size()), selection.constData()),
+            display, xcb_intern_atom(display, 1, uint16_t(selection.size()), selection.constData()),
             nullptr),
         free);
     if (!atom || atom->atom == XCB_ATOM_NONE)
         return false;
     const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&free)> owner(
-        xcb_get_selection_owner_reply(display.get(),
-                                      xcb_get_selection_owner(display.get(), atom->atom), nullptr),
+        xcb_get_selection_owner_reply(display, xcb_get_selection_owner(display, atom->atom),
+                                      nullptr),
         free);
     return owner && owner->owner != XCB_WINDOW_NONE;
 }
@@ -93,17 +96,11 @@ bool sessionBusCanBeFound()
 
 void avoidStartingSessionBus()
 {
-    if (!sessionBusCanBeFound())
-        setByUs = qputenv(AddressVariable, QByteArray(NoBus));
-}
-
-void settleSessionBus()
-{
-    if (!setByUs)
+    if (sessionBusCanBeFound())
         return;
+    qputenv(AddressVariable, QByteArray(NoBus));
     QDBusConnection::sessionBus();
     qunsetenv(AddressVariable);
-    setByUs = false;
 }
 
 } // namespace platform

@@ -10,12 +10,11 @@ namespace platform {
 // folder (a kiosk, a container, a fresh account) it then waits three seconds: the window
 // would open that late.
 //
-// avoidStartingSessionBus() runs before the application object: where no bus can be found
-// it gives D-Bus an address that fails at once. settleSessionBus() runs after it: it makes
-// the toolkit's one attempt at the session bus while that address holds, the toolkit keeps
-// that answer, and the address is taken away again so that programs the game starts look
-// for a bus as usual. Wherever a bus can be found, neither changes anything.
+// avoidStartingSessionBus() runs after the application object is made and before the first
+// window: where no bus can be found, it makes the toolkit's one try at the session bus with
+// an address that fails at once, and the toolkit keeps that answer. The address is taken
+// away again at once, so that programs the game starts look for a bus as usual. Wherever a
+// bus can be found it changes nothing.
 void avoidStartingSessionBus();
-void settleSessionBus();
 
 } // namespace platform
