@@ -1,12 +1,11 @@
 #include "platform/SessionBus.h"
 
+#if !defined(_WIN32) && !defined(__APPLE__)
 #include <QByteArray>
 #include <QDBusConnection>
 #include <QFile>
-#include <QtGlobal>
-
-#if !defined(_WIN32) && !defined(__APPLE__)
 #include <QGuiApplication>
+#include <QtGlobal>
 #include <cstdlib>
 #include <memory>
 #include <pwd.h>
@@ -17,13 +16,13 @@
 
 namespace platform {
 
+#if !defined(_WIN32) && !defined(__APPLE__)
+
 namespace {
 
 constexpr const char* AddressVariable = "DBUS_SESSION_BUS_ADDRESS";
 // No transport D-Bus knows: connecting to it fails at once, without a word.
 constexpr const char* NoBus = "disabled:";
-
-#if !defined(_WIN32) && !defined(__APPLE__)
 
 // The bus of the user's session that systemd keeps, which D-Bus tries before starting one.
 bool userBusExists()
@@ -82,16 +81,6 @@ bool sessionBusCanBeFound()
            busAdvertisedOnDisplay();
 }
 
-#else
-
-// D-Bus starts no bus of its own on these systems.
-bool sessionBusCanBeFound()
-{
-    return true;
-}
-
-#endif
-
 } // namespace
 
 void avoidStartingSessionBus()
@@ -102,5 +91,13 @@ void avoidStartingSessionBus()
     QDBusConnection::sessionBus();
     qunsetenv(AddressVariable);
 }
+
+#else
+
+// D-Bus starts no bus of its own on these systems.
+void avoidStartingSessionBus()
+{}
+
+#endif
 
 } // namespace platform
