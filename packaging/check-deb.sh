@@ -44,7 +44,10 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
 done
 
 dpkg-deb -x "$deb" "$scratch/root"
-for file in usr/bin/blinzor \
+for file in usr/games/blinzor \
+    usr/share/man/man6/blinzor.6.gz \
+    usr/share/doc/blinzor/copyright \
+    usr/share/doc/blinzor/changelog.gz \
     "usr/share/applications/$app_id.desktop" \
     "usr/share/metainfo/$app_id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
@@ -52,8 +55,15 @@ for file in usr/bin/blinzor \
     [ -f "$scratch/root/$file" ] || fail "the package lacks /$file"
 done
 
+# The newest entry of the changelog is this version: a native package's history.
+version=$(dpkg-deb -f "$deb" Version)
+newest=$(gzip -dc "$scratch/root/usr/share/doc/blinzor/changelog.gz" | head -n1)
+[[ $newest == "blinzor ($version) "* ]] || fail "the changelog begins '$newest', not version $version"
+grep -q "^Exec=/usr/games/blinzor$" "$scratch/root/usr/share/applications/$app_id.desktop" ||
+    fail "the menu entry does not start /usr/games/blinzor"
+
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/root/usr/bin/blinzor" || status=$?
+QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/root/usr/games/blinzor" || status=$?
 [ $status -eq 124 ] || fail "the packaged program exited with $status instead of running"
 
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, installs:"

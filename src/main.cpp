@@ -1,13 +1,21 @@
+#include "platform/CommandLine.h"
 #include "platform/FrameTransfer.h"
+#include "platform/SessionBus.h"
 #include "ui/Dravik.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    if (const auto answer = platform::commandLineAnswer(platform::argumentsOf(argc, argv))) {
+        std::fputs(answer->toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     platform::sendFramesInline();
     QApplication app(argc, argv);
     platform::keepFrameSettingToOurselves();
+    platform::avoidStartingSessionBus();
     QApplication::setOrganizationName(QStringLiteral("Blinzor"));
     QApplication::setOrganizationDomain(QStringLiteral("blinzor.github.io"));
     QApplication::setApplicationName(QStringLiteral("Blinzor"));

@@ -1,5 +1,6 @@
 // The game as a desktop installs it: `cmake --install` into a scratch prefix, the files it
-// lays down, what they say of one another, and the desktop's own validators on them.
+// lays down, what they say of one another, the desktop's own validators on them, and the
+// installed program's answers on the command line.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -13,8 +14,9 @@
 namespace {
 
 const QString AppId = QStringLiteral(BLINZOR_APP_ID);
-const QString BinDir = QStringLiteral(BLINZOR_INSTALL_BINDIR);
+const QString GamesDir = QStringLiteral(BLINZOR_INSTALL_GAMESDIR);
 const QString DataDir = QStringLiteral(BLINZOR_INSTALL_DATADIR);
+const QString Program = GamesDir + QStringLiteral("/blinzor");
 
 QString desktopEntryPath()
 {
@@ -35,8 +37,13 @@ const QList<int> ThemeIconSizes{32, 48, 64, 128, 256};
 
 QStringList expectedFiles()
 {
-    QStringList files{BinDir + QStringLiteral("/blinzor"), desktopEntryPath(), metainfoPath(),
-                      themeIconPath(QStringLiteral("scalable"), QStringLiteral("svg"))};
+    QStringList files{Program,
+                      desktopEntryPath(),
+                      metainfoPath(),
+                      themeIconPath(QStringLiteral("scalable"), QStringLiteral("svg")),
+                      QStringLiteral(BLINZOR_INSTALL_MANDIR "/man6/blinzor.6.gz"),
+                      QStringLiteral(BLINZOR_INSTALL_DOCDIR "/copyright"),
+                      QStringLiteral(BLINZOR_INSTALL_DOCDIR "/changelog.gz")};
     for (int size : ThemeIconSizes)
         files.append(themeIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png")));
     return files;
@@ -104,9 +111,11 @@ struct Run
     QString output; // standard output and error together
 };
 
-Run run(const QString& program, const QStringList& arguments)
+Run run(const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -148,6 +157,10 @@ private slots:
     void desktopEntryPassesDesktopFileValidate();
     void metainfoPassesAppstreamValidation();
 
+    // The command line
+    void helpAndVersionNeedNoDisplay();
+    void otherArgumentsLeaveTheGameOpen();
+
 private:
     QString installed(const QString& relative) const { return prefix_.filePath(relative); }
 
@@ -176,7 +189,7 @@ void TestDesktop::installsEveryFileUnderThePrefix()
     const QFileInfo file(installed(path));
     QVERIFY2(file.isFile(), qPrintable(path + QStringLiteral(" is missing")));
     QVERIFY(file.size() > 0);
-    if (path.startsWith(BinDir))
+    if (path == Program)
         QVERIFY(file.isExecutable());
 }
 
@@ -220,10 +233,10 @@ void TestDesktop::desktopEntryLaunchesTheInstalledProgramWithItsIcon()
     QVERIFY(!entry.value(QStringLiteral("Comment")).isEmpty());
     QVERIFY(!entry.value(QStringLiteral("Keywords")).isEmpty());
     QCOMPARE(entry.value(QStringLiteral("Categories")), QStringLiteral("Game;BoardGame;"));
-    // The program is found on the PATH by the name it is installed under.
-    const QString program = entry.value(QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0);
-    QVERIFY(QFileInfo(installed(BinDir + QLatin1Char('/') + program)).isExecutable());
-    QCOMPARE(entry.value(QStringLiteral("TryExec")), program);
+    // The program by its full path under the prefix it was installed into, which need not be
+    // on the PATH.
+    QCOMPARE(entry.value(QStringLiteral("Exec")), installed(Program));
+    QCOMPARE(entry.value(QStringLiteral("TryExec")), installed(Program));
     // The icon is named, not given by path, so the theme picks the size.
     QCOMPARE(entry.value(QStringLiteral("Icon")), AppId);
     // The window reports this class, which lets the desktop tie it to the entry.
@@ -284,6 +297,35 @@ void TestDesktop::metainfoPassesAppstreamValidation()
     const QStringList faults =
         linesContaining(check.output, {QStringLiteral("E: "), QStringLiteral("W: ")});
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+// Answered before the toolkit starts: no display, no platform plugin asked for.
+void TestDesktop::helpAndVersionNeedNoDisplay()
+{
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QLatin1String(name));
+    const Run version = run(installed(Program), {QStringLiteral("--version")}, bare);
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.output, QStringLiteral("Blinzor " BLINZOR_VERSION "\n"));
+    const Run help = run(installed(Program), {QStringLiteral("--help")}, bare);
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.output.startsWith(QStringLiteral("Usage: blinzor ")), qPrintable(help.output));
+}
+
+// The toolkit's options and anything else neither end the game nor keep it from opening.
+void TestDesktop::otherArgumentsLeaveTheGameOpen()
+{
+    QProcess game;
+    game.setProcessChannelMode(QProcess::MergedChannels);
+    game.start(installed(Program), {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                    QStringLiteral("-style"), QStringLiteral("fusion"),
+                                    QStringLiteral("--frobnicate"), QStringLiteral("saved.game")});
+    QVERIFY(game.waitForStarted());
+    const bool ended = game.waitForFinished(2000);
+    game.kill();
+    game.waitForFinished();
+    QVERIFY2(!ended, qPrintable(QString::fromLocal8Bit(game.readAll())));
 }
 
 QTEST_MAIN(TestDesktop)

@@ -1,15 +1,20 @@
 // The thin layer over the toolkit: message boxes by style number, the random generator,
-// timers, picture strips, reading numbers back from labels and how frames reach the display.
+// timers, picture strips, reading numbers back from labels, how frames reach the display,
+// the command line and the session bus.
 #include "RealModal.h"
-#include "rules/Contrast.h"
+#include "platform/CommandLine.h"
 #include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"
+#include "platform/SessionBus.h"
 #include "platform/Timer.h"
 #include "platform/Val.h"
+#include "rules/Contrast.h"
 #include "rules/Random.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusError>
 #include <QDialog>
 #include <QDir>
 #include <QMainWindow>
@@ -19,8 +24,65 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <cmath>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace platform;
+
+namespace {
+
+// A listening socket at `path`, as a session's bus has one; closed when it goes.
+class SocketFile
+{
+public:
+    explicit SocketFile(const QByteArray& path) : fd_(socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, path.constData(), sizeof address.sun_path);
+        listening_ = bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                     listen(fd_, 1) == 0;
+    }
+    ~SocketFile() { close(fd_); }
+    SocketFile(const SocketFile&) = delete;
+    SocketFile& operator=(const SocketFile&) = delete;
+    bool listening() const { return listening_; }
+
+private:
+    int fd_;
+    bool listening_ = false;
+};
+
+// Sets an environment variable, or takes it away, for the life of the object.
+class EnvironmentChange
+{
+public:
+    EnvironmentChange(const char* name, const std::optional<QByteArray>& value)
+        : name_(name),
+          old_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
+    {
+        set(value);
+    }
+    ~EnvironmentChange() { set(old_); }
+    EnvironmentChange(const EnvironmentChange&) = delete;
+    EnvironmentChange& operator=(const EnvironmentChange&) = delete;
+
+private:
+    void set(const std::optional<QByteArray>& value)
+    {
+        if (value)
+            qputenv(name_, *value);
+        else
+            qunsetenv(name_);
+    }
+
+    const char* name_;
+    std::optional<QByteArray> old_;
+};
+
+} // namespace
 
 class TestPlatform : public QObject
 {
@@ -275,6 +337,81 @@ private slots:
         QCOMPARE(faceApartFromWhite({160, 160, 160}), Rgb({160, 160, 160})); // clearly grey
         QCOMPARE(faceApartFromWhite({239, 239, 239}), Rgb({212, 212, 212})); // all but white
         QCOMPARE(faceApartFromWhite({255, 255, 255}), Rgb({212, 212, 212}));
+    }
+
+    void commandLineAnswersHelpAndVersionAndLeavesTheRestAlone_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("answer"); // "usage" for the help text, "" to open the game
+        const QString version = QStringLiteral("Blinzor 3.00\n");
+        QTest::newRow("nothing") << QStringList{} << QString();
+        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << version;
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << QStringLiteral("usage");
+        QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << QStringLiteral("usage");
+        QTest::newRow("help wins over version")
+            << QStringList{QStringLiteral("--version"), QStringLiteral("--help")}
+            << QStringLiteral("usage");
+        QTest::newRow("after the toolkit's options")
+            << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"),
+                           QStringLiteral("--version")}
+            << version;
+        // Read as letters run together these would hold -h and -v.
+        QTest::newRow("the toolkit's options alone")
+            << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                           QStringLiteral("-reverse"), QStringLiteral("-stylesheet"),
+                           QStringLiteral("board.qss")}
+            << QString();
+        QTest::newRow("unknown option and argument")
+            << QStringList{QStringLiteral("--frobnicate"), QStringLiteral("saved.game")}
+            << QString();
+        QTest::newRow("after --") << QStringList{QStringLiteral("--"), QStringLiteral("--help")}
+                                  << QString();
+    }
+    void commandLineAnswersHelpAndVersionAndLeavesTheRestAlone()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, answer);
+        const std::optional<QString> got =
+            commandLineAnswer(QStringList{QStringLiteral("blinzor")} + arguments);
+        if (answer.isEmpty()) {
+            QVERIFY2(!got, qPrintable(got.value_or(QString())));
+        } else if (answer == QStringLiteral("usage")) {
+            QVERIFY(got);
+            QVERIFY(got->startsWith(QStringLiteral("Usage: blinzor ")));
+            QVERIFY(got->contains(QStringLiteral("--version")));
+        } else {
+            QCOMPARE(got, std::optional(answer));
+        }
+    }
+
+    // Where no bus can be found, the toolkit's one try at it meets an address that fails at
+    // once, and that address is gone again for the programs the game starts. A bus of the
+    // user's session, or an address of the user's own, is left as it is. (The toolkit tries
+    // once a run, so the case without a bus comes first.)
+    void sessionBusAddressIsOursOnlyWhereNoBusCanBeFound()
+    {
+        const char* address = "DBUS_SESSION_BUS_ADDRESS";
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        const EnvironmentChange runtimeDir("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        const EnvironmentChange noDisplay("DISPLAY", std::nullopt);
+        const EnvironmentChange noAddress(address, std::nullopt);
+
+        avoidStartingSessionBus();
+        QVERIFY(!qEnvironmentVariableIsSet(address));
+        // Not D-Bus's own complaint that it cannot start a bus: the address it was given.
+        QCOMPARE(QDBusConnection::sessionBus().lastError().type(), QDBusError::BadAddress);
+
+        {
+            const SocketFile userBus(runtime.filePath(QStringLiteral("bus")).toLocal8Bit());
+            QVERIFY(userBus.listening());
+            avoidStartingSessionBus();
+            QVERIFY(!qEnvironmentVariableIsSet(address));
+        }
+
+        const EnvironmentChange given(address, QByteArray("unix:path=/nowhere"));
+        avoidStartingSessionBus();
+        QCOMPARE(qgetenv(address), QByteArray("unix:path=/nowhere"));
     }
 };
 

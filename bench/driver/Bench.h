@@ -32,17 +32,19 @@ private:
 
     void measureStartup();
     void countStartupInstructions();
-    bool startupRun(const Program& program, const std::string& platform, bool record);
+    bool startupRun(const Program& program, const std::string& setup, bool record);
     void measureIdle();
     bool idleRun(const IdleCase& c);
     bool drive(const std::string& game, pid_t pid) const;
 
     void addStartupRows(Table& table) const;
+    void addNoBusRows(Table& table) const;
     void addIdleRows(Table& table) const;
     void addMoveRows(Table& table) const;
     void printAllocationSites(std::ostream& out) const;
 
-    std::vector<std::string> environmentFor(const std::string& platform) const;
+    // setup: "xcb", "offscreen" or the start-up case without a session bus.
+    std::vector<std::string> environmentFor(const std::string& setup) const;
     std::string logFile() const;
     void record(const std::string& metric, const std::string& program, double value);
     Summary summary(const std::string& metric, const std::string& program) const;

@@ -51,7 +51,24 @@ std::vector<char*> pointers(std::vector<std::string>& strings)
     _exit(127);
 }
 
+std::string nameOf(const std::string& entry)
+{
+    return entry.substr(0, entry.find('='));
+}
+
 } // namespace
+
+std::vector<std::string> environmentWith(std::vector<std::string> inherited,
+                                         const std::vector<std::string>& changes)
+{
+    for (const std::string& change : changes) {
+        const std::string name = nameOf(change);
+        std::erase_if(inherited, [&name](const std::string& e) { return nameOf(e) == name; });
+        if (change.find('=') != std::string::npos)
+            inherited.push_back(change);
+    }
+    return inherited;
+}
 
 Launch::Launch(const Program& program, const std::vector<std::string>& env, const std::string& shim,
                const std::string& log)
@@ -65,12 +82,13 @@ Launch::Launch(const Program& program, const std::vector<std::string>& env, cons
 
     std::vector<std::string> args{program.path};
     args.insert(args.end(), program.args.begin(), program.args.end());
-    std::vector<std::string> environment;
+    std::vector<std::string> changes = env;
+    changes.push_back("LD_PRELOAD=" + shim);
+    changes.push_back("BLINZOR_BENCH_FRAME_FD=" + std::to_string(writeFd));
+    std::vector<std::string> inherited;
     for (char** e = environ; *e; ++e)
-        environment.emplace_back(*e);
-    environment.insert(environment.end(), env.begin(), env.end());
-    environment.push_back("LD_PRELOAD=" + shim);
-    environment.push_back("BLINZOR_BENCH_FRAME_FD=" + std::to_string(writeFd));
+        inherited.emplace_back(*e);
+    std::vector<std::string> environment = environmentWith(std::move(inherited), changes);
     std::vector<char*> argv = pointers(args);
     std::vector<char*> envp = pointers(environment);
 

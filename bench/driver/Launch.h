@@ -13,12 +13,19 @@ struct Program
     std::vector<std::string> args;
 };
 
+// The environment a program under test starts with: `inherited` (NAME=VALUE entries) with
+// `changes` applied in order. A change NAME=VALUE sets the variable, replacing an inherited
+// one of that name; a bare NAME takes the variable away.
+std::vector<std::string> environmentWith(std::vector<std::string> inherited,
+                                         const std::vector<std::string>& changes);
+
 // A running program under test: started by the constructor, killed by stop() or, failing
 // that, by the destructor.
 class Launch
 {
 public:
-    // env: NAME=VALUE entries added to this process's environment for the program.
+    // env: changes to this process's environment for the program, as environmentWith()
+    // takes them.
     Launch(const Program& program, const std::vector<std::string>& env, const std::string& shim,
            const std::string& log);
     ~Launch();

@@ -1,4 +1,5 @@
 #include "Callgrind.h"
+#include "Launch.h"
 #include "MoveCost.h"
 #include "Stats.h"
 #include "Table.h"
@@ -35,6 +36,19 @@ class TestBenchDriver : public QObject
     Q_OBJECT
 
 private slots:
+    // A change replaces the inherited variable rather than following it, since a program
+    // reads the first of two; a bare name takes it away.
+    void environmentChangesReplaceOrRemoveInheritedVariables()
+    {
+        const std::vector<std::string> inherited{"HOME=/root", "DISPLAY=:0",
+                                                 "DBUS_SESSION_BUS_ADDRESS=unix:path=/b"};
+        QCOMPARE(environmentWith(inherited, {"DISPLAY=:91", "DBUS_SESSION_BUS_ADDRESS",
+                                             "HOME=/nonexistent", "NOT_THERE"}),
+                 (std::vector<std::string>{"DISPLAY=:91", "HOME=/nonexistent"}));
+        QCOMPARE(environmentWith(inherited, {}), inherited);
+        QCOMPARE(environmentWith({"A=1", "AB=2"}, {"A"}), std::vector<std::string>{"AB=2"});
+    }
+
     void summaryTakesTheMiddleOfTheSortedRuns()
     {
         const Summary odd = summarize({5, 1, 3});
