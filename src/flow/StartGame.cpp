@@ -13,6 +13,7 @@ void Dravik::m1vs1_Click()
     Uroven = urovenOf(Strength::TwoPeople);
     fillBoard(false);
     TimerTime->setEnabled(true); // the game runs from here
+    focusNewBoard();
 }
 
 void Dravik::m1vsC_Click()
@@ -26,6 +27,7 @@ void Dravik::m1vsC_Click()
     label[1]->setCaption(QString::fromStdString(matchtexts::strengthScoreTitle(Uroven)));
     fillBoard(true);
     TimerTime->setEnabled(true);
+    focusNewBoard();
     if (Hod == 1)
         ComputerHod(); // the computer drew the first move
 }

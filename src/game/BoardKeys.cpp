@@ -78,6 +78,12 @@ void Dravik::focusBoard()
     kK[std::size_t(cell)]->setFocus(Qt::OtherFocusReason);
 }
 
+void Dravik::focusNewBoard()
+{
+    boardFocus_ = -1;
+    focusBoard();
+}
+
 void Dravik::takeCell(int Index)
 {
     kK_Click(Index);

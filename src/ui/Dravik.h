@@ -144,6 +144,9 @@ private:
     void moveFocusFrom(int from, Qt::Key key);
     // Puts the focus back on the board after a move, unless the computer is choosing.
     void focusBoard();
+    // A new game: the focus goes to the first cell of the open line, from wherever it was -
+    // the size options, most often, where the next arrow key would change the board.
+    void focusNewBoard();
     int boardEntry() const;
     int focusedCell() const;
 
