@@ -9,11 +9,11 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "rules/Contrast.h"
 #include "platform/Image.h"
 #include "platform/MsgBox.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
+#include "rules/Contrast.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
@@ -168,8 +168,7 @@ void checkCaptions(QWidget* window, QStringList& faults)
         const QString fit = captionFitFault(control);
         if (!fit.isEmpty())
             faults << where(control) + QStringLiteral(": ") + fit;
-        const double least =
-            control->isEnabled() ? platform::ReadableContrast : platform::MarkContrast;
+        const double least = control->isEnabled() ? platform::ReadableContrast : MarkContrast;
         const double seen = shot.contrast(control, captionArea(control));
         if (seen < least)
             faults << QStringLiteral("%1 \"%2\" reads at %3:1")
@@ -190,7 +189,7 @@ void checkOptionMarks(QWidget* window, const std::array<QRadioButton*, 3>& optio
             option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option);
         const QPoint back(ring.left(), 0);
         const double seen = shot.contrast(option, ring, back);
-        if (seen < platform::MarkContrast)
+        if (seen < MarkContrast)
             faults << QStringLiteral("%1's ring stands out at %2:1")
                           .arg(where(option))
                           .arg(seen, 0, 'f', 2);
@@ -442,7 +441,8 @@ void TestHighDpi::captionsReadAndFit()
             checkCaptions(box, faults);
             clickButton(box, QStringLiteral("OK"));
         });
-        platform::MsgBox(QStringLiteral("Player1 takes the game, 31 to 27."), 48);
+        platform::MsgBox(QStringLiteral("Player1 takes the game, 31 to 27."), 48,
+                         QStringLiteral("Game Over"));
         w.cancelComputerMove();
     }
     QApplication::setPalette(standard);
@@ -476,7 +476,7 @@ void TestHighDpi::closedBoardFadesButReads()
             QVERIFY(!cell->isEnabled());
             const double before = cellContrast(open, cell);
             const double after = cellContrast(closed, cell);
-            QVERIFY2(after >= platform::MarkContrast && after <= 0.8 * before,
+            QVERIFY2(after >= MarkContrast && after <= 0.8 * before,
                      qPrintable(QStringLiteral("cell %1: %2:1 open, %3:1 closed")
                                     .arg(i)
                                     .arg(before)
@@ -521,7 +521,8 @@ void TestHighDpi::windowsOpenWithTheirCornerOnTheScreen()
         boxOnScreen = onScreen(*box);
         clickButton(box, QStringLiteral("OK"));
     });
-    platform::MsgBox(QStringLiteral("Player2 takes the match."), 64);
+    platform::MsgBox(QStringLiteral("Player2 takes the match."), 64,
+                     QStringLiteral("Congratulations"));
     QVERIFY(boxOnScreen);
 }
 

@@ -57,6 +57,21 @@ private:
     bool interaction_;
 };
 
+// The toolkit's session manager, which no test can make: it records what it is told.
+struct ManagerStandIn
+{
+    bool interaction = false;
+    QStringList told;
+
+    bool allowsInteraction()
+    {
+        told << QStringLiteral("allowsInteraction");
+        return interaction;
+    }
+    void release() { told << QStringLiteral("release"); }
+    void cancel() { told << QStringLiteral("cancel"); }
+};
+
 void verifyEndingQuestion(const Dravik& w, const MsgBoxCall& call)
 {
     QCOMPARE(call.prompt, w.Transl(StoredTexts::endingQuestion));
@@ -159,7 +174,7 @@ private slots:
             SessionStandIn session(c.interaction);
             EndCounter ends;
             boxes.onBox = [&](const MsgBoxCall&) { QCOMPARE(session.released, 0); };
-            w.sessionEnding(session);
+            platform::announceSessionEnd(session); // as the desktop's notice arrives
             QCOMPARE(boxes.calls.size(), c.questions);
             if (c.questions > 0)
                 verifyEndingQuestion(w, boxes.calls[0]);
@@ -168,6 +183,33 @@ private slots:
             QCOMPARE(ends.count, c.ends);
             QCOMPARE(gameAsSeen(w), before); // the game goes on, or the program ends as it is
             QVERIFY(w.isVisible());          // ended, not closed: no second question
+        }
+    }
+
+    // The game's answer reaches the session manager as given: a release lets the other
+    // programs ask their users, a cancel keeps the session.
+    void sessionManagerHearsEachAnswerAsGiven()
+    {
+        using Call = bool (*)(platform::SessionEnd&);
+        const struct
+        {
+            bool interaction;
+            Call call;
+            bool answer;
+            QString told;
+        } cases[] = {
+            {false, [](platform::SessionEnd& s) { return s.allowsInteraction(); }, false,
+             "allowsInteraction"},
+            {true, [](platform::SessionEnd& s) { return s.allowsInteraction(); }, true,
+             "allowsInteraction"},
+            {true, [](platform::SessionEnd& s) { return s.release(), false; }, false, "release"},
+            {true, [](platform::SessionEnd& s) { return s.cancel(), false; }, false, "cancel"},
+        };
+        for (const auto& c : cases) {
+            ManagerStandIn manager{c.interaction, {}};
+            platform::ManagedSessionEnd<ManagerStandIn> session(manager);
+            QCOMPARE(c.call(session), c.answer);
+            QCOMPARE(manager.told, QStringList{c.told});
         }
     }
 

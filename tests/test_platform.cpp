@@ -2,10 +2,12 @@
 // timers, picture strips, reading numbers back from labels, how frames reach the display,
 // the command line and the session bus.
 #include "RealModal.h"
+#include "platform/Colors.h"
 #include "platform/CommandLine.h"
 #include "platform/FrameTransfer.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureClip.h"
+#include "platform/Placement.h"
 #include "platform/SessionBus.h"
 #include "platform/Timer.h"
 #include "platform/Val.h"
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <cmath>
@@ -138,15 +141,16 @@ private slots:
     void enterAndEscapeOnRealBoxes()
     {
         whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-        QCOMPARE(MsgBox(QStringLiteral("?"), 292), int(vbNo)); // No is the default
+        QCOMPARE(MsgBox(QStringLiteral("?"), 292, QStringLiteral("Ending")),
+                 int(vbNo)); // No is the default
         whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
         QCOMPARE(MsgBox(QStringLiteral("Over"), 48, QStringLiteral("Game Over")), int(vbOK));
         whenModalAppears([](QWidget* box) {
             QCOMPARE(qobject_cast<QMessageBox*>(box)->icon(), QMessageBox::NoIcon);
-            QCOMPARE(box->windowTitle(), QStringLiteral("Blinzor")); // the default title
+            QCOMPARE(box->windowTitle(), QStringLiteral("Blinzor"));
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(MsgBox(QStringLiteral("plain")), int(vbOK));
+        QCOMPARE(MsgBox(QStringLiteral("plain"), 0, QStringLiteral("Blinzor")), int(vbOK));
     }
 
     // A box belongs to the game, or to the dialog open over it, even when another window
@@ -165,14 +169,14 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
         };
         whenModalAppears(noteOwner);
-        MsgBox(QStringLiteral("Over"), 48);
+        MsgBox(QStringLiteral("Over"), 48, QStringLiteral("Game Over"));
         QCOMPARE(owner, &game);
 
         QDialog dialog(&game);
         whenModalAppears([&](QWidget* modal) {
             QApplication::setActiveWindow(&other);
             whenModalAppears(noteOwner);
-            MsgBox(QStringLiteral("Unavailable"));
+            MsgBox(QStringLiteral("Unavailable"), 0, QStringLiteral("Blinzor"));
             modal->close();
         });
         dialog.exec();
@@ -289,6 +293,58 @@ private slots:
         QVERIFY(relativeLuminance({0, 128, 0}) > 9 * relativeLuminance({0, 0, 128}));
     }
 
+    // Dark greys lie on the straight part of the curve, up to level 10; lighter ones on the
+    // power part. Values from the sRGB formula.
+    void luminanceOfGreysOnBothPartsOfTheCurve_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<double>("luminance");
+        QTest::newRow("1") << 1 << 0.000304;
+        QTest::newRow("10") << 10 << 0.003035;
+        QTest::newRow("11") << 11 << 0.003347;
+        QTest::newRow("50") << 50 << 0.031896;
+        QTest::newRow("100") << 100 << 0.127438;
+        QTest::newRow("103") << 103 << 0.135633;
+        QTest::newRow("128") << 128 << 0.215861;
+    }
+    void luminanceOfGreysOnBothPartsOfTheCurve()
+    {
+        QFETCH(int, level);
+        QFETCH(double, luminance);
+        const double seen = relativeLuminance({level, level, level});
+        QVERIFY2(std::abs(seen - luminance) < 1e-6, qPrintable(QString::number(seen, 'f', 6)));
+    }
+
+    // On button face a caption takes the desktop's button text where that reads, else black
+    // or white; on the game's own colours the desktop's text plays no part.
+    void captionColourOnTheDesktopsFace_data()
+    {
+        QTest::addColumn<Color>("back");
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("caption");
+        const QColor black(Qt::black), white(Qt::white), pale(231, 228, 224);
+        const QColor darkFace(66, 66, 69), lightFace(239, 239, 239);
+        QTest::newRow("light face, black text") << ButtonFace << lightFace << black << black;
+        QTest::newRow("dark face, pale text") << ButtonFace << darkFace << pale << pale;
+        QTest::newRow("dark face, dark text")
+            << ButtonFace << darkFace << QColor(40, 40, 40) << white;
+        QTest::newRow("light face, pale text") << ButtonFace << lightFace << pale << black;
+        QTest::newRow("white under a dark scheme") << White << darkFace << pale << black;
+        QTest::newRow("red under a dark scheme") << Red << darkFace << pale << black;
+    }
+    void captionColourOnTheDesktopsFace()
+    {
+        QFETCH(Color, back);
+        QFETCH(QColor, face);
+        QFETCH(QColor, text);
+        QFETCH(QColor, caption);
+        QPalette palette;
+        palette.setColor(QPalette::Button, face);
+        palette.setColor(QPalette::ButtonText, text);
+        QCOMPARE(captionColor(back, palette), caption);
+    }
+
     void textColourReadsOnItsBack()
     {
         const Rgb black{0, 0, 0}, white{255, 255, 255};
@@ -384,6 +440,78 @@ private slots:
         }
     }
 
+    // D-Bus finds a bus by an address given, or the user's bus - a socket of the user's own
+    // in the runtime folder - before it would start one. (No display: none advertised.)
+    void sessionBusIsFoundWhereDBusLooks_data()
+    {
+        QTest::addColumn<bool>("addressGiven");
+        QTest::addColumn<bool>("runtimeFolder");
+        QTest::addColumn<QString>("bus"); // what lies in the runtime folder as "bus"
+        QTest::addColumn<bool>("found");
+        QTest::newRow("nothing") << false << true << "" << false;
+        QTest::newRow("no runtime folder") << false << false << "" << false;
+        QTest::newRow("an address") << true << true << "" << true;
+        QTest::newRow("the user's bus") << false << true << "socket" << true;
+        QTest::newRow("a plain file") << false << true << "file" << false;
+        QTest::newRow("an address and the user's bus") << true << true << "socket" << true;
+    }
+    void sessionBusIsFoundWhereDBusLooks()
+    {
+        QFETCH(bool, addressGiven);
+        QFETCH(bool, runtimeFolder);
+        QFETCH(QString, bus);
+        QFETCH(bool, found);
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        const QByteArray busPath = runtime.filePath(QStringLiteral("bus")).toLocal8Bit();
+        std::optional<SocketFile> socket;
+        if (bus == QLatin1String("socket")) {
+            socket.emplace(busPath);
+            QVERIFY(socket->listening());
+        } else if (bus == QLatin1String("file")) {
+            QFile file(QString::fromLocal8Bit(busPath));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const EnvironmentChange runtimeDir(
+            "XDG_RUNTIME_DIR",
+            runtimeFolder ? std::optional(runtime.path().toLocal8Bit()) : std::nullopt);
+        const EnvironmentChange noDisplay("DISPLAY", std::nullopt);
+        const EnvironmentChange address(
+            "DBUS_SESSION_BUS_ADDRESS",
+            addressGiven ? std::optional(QByteArray("unix:path=/nowhere")) : std::nullopt);
+        QCOMPARE(sessionBusCanBeFound(), found);
+    }
+
+    // --- Where windows open ---
+
+    void windowsOpenCentredYetWithinTheScreen_data()
+    {
+        QTest::addColumn<QRect>("over");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("room");
+        QTest::addColumn<QPoint>("corner");
+        const QRect screen(0, 0, 1920, 1080);
+        QTest::newRow("centred on the screen")
+            << screen << QSize(540, 400) << screen << QPoint(690, 340);
+        QTest::newRow("over an owner at the right edge")
+            << QRect(1800, 100, 200, 200) << QSize(300, 200) << screen << QPoint(1620, 100);
+        QTest::newRow("over an owner above the top")
+            << QRect(500, -300, 200, 200) << QSize(300, 400) << screen << QPoint(450, 0);
+        QTest::newRow("larger than the room") << QRect(100, 50, 1820, 1030) << QSize(2000, 1200)
+                                              << QRect(100, 50, 1820, 1030) << QPoint(100, 50);
+        QTest::newRow("a second screen's corner")
+            << QRect(3000, 900, 100, 100) << QSize(400, 300) << QRect(1920, 0, 1280, 1024)
+            << QPoint(2800, 724);
+    }
+    void windowsOpenCentredYetWithinTheScreen()
+    {
+        QFETCH(QRect, over);
+        QFETCH(QSize, size);
+        QFETCH(QRect, room);
+        QFETCH(QPoint, corner);
+        QCOMPARE(centredWithin(over, size, room), corner);
+    }
+
     // Where no bus can be found, the toolkit's one try at it meets an address that fails at
     // once, and that address is gone again for the programs the game starts. A bus of the
     // user's session, or an address of the user's own, is left as it is. (The toolkit tries
@@ -405,6 +533,7 @@ private slots:
         {
             const SocketFile userBus(runtime.filePath(QStringLiteral("bus")).toLocal8Bit());
             QVERIFY(userBus.listening());
+            QVERIFY(sessionBusCanBeFound());
             avoidStartingSessionBus();
             QVERIFY(!qEnvironmentVariableIsSet(address));
         }

@@ -7,6 +7,7 @@
 #include "Seams.h"
 #include "game/ProgramWide.h"
 #include "platform/Colors.h"
+#include "rules/BoardSteps.h"
 #include "ui/Dravik.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -126,6 +128,8 @@ private slots:
     void arrowsPassOverTakenCellsAndStopAtTheEdge();
     void tabMakesTheBoardOneStopAndAMoveKeepsTheFocusOnIt();
     void focusFrameStandsOutAndHidesNothing_data();
+    void stepsAboutTheBoard();
+    void focusComesBackToItsCellAfterTheComputersMove();
     void focusFrameStandsOutAndHidesNothing();
 };
 
@@ -294,11 +298,14 @@ void TestShortcuts::focusFrameStandsOutAndHidesNothing_data()
 {
     QTest::addColumn<bool>("dark");
     QTest::addColumn<platform::Color>("back");
+    QTest::addColumn<QColor>("shown");
     for (bool dark : {false, true}) {
         const char* scheme = dark ? "dark" : "light";
-        QTest::addRow("%s, button face", scheme) << dark << platform::ButtonFace;
-        QTest::addRow("%s, white", scheme) << dark << platform::White;
-        QTest::addRow("%s, red", scheme) << dark << platform::Red;
+        // The light scheme's face is all but white: the cells take the clear grey instead.
+        const QColor face = dark ? darkPalette().color(QPalette::Button) : QColor(212, 212, 212);
+        QTest::addRow("%s, button face", scheme) << dark << platform::ButtonFace << face;
+        QTest::addRow("%s, white", scheme) << dark << platform::White << QColor(Qt::white);
+        QTest::addRow("%s, red", scheme) << dark << platform::Red << QColor(Qt::red);
     }
 }
 
@@ -309,6 +316,7 @@ void TestShortcuts::focusFrameStandsOutAndHidesNothing()
 {
     QFETCH(bool, dark);
     QFETCH(platform::Color, back);
+    QFETCH(QColor, shown);
     const QPalette before = QApplication::palette();
     if (dark)
         QApplication::setPalette(darkPalette());
@@ -344,7 +352,80 @@ void TestShortcuts::focusFrameStandsOutAndHidesNothing()
     // The cell's colour shows on both sides of the ring.
     QCOMPARE(framed.pixel(1, framed.height() / 2), fill);
     QCOMPARE(framed.pixel(4, framed.height() / 2), fill);
-    QCOMPARE(QColor(fill), platform::toQColor(back, cell->palette()));
+    QCOMPARE(QColor(fill), shown);
+}
+
+// The steps the board's keys take, on the board of 5 with cells 12, 13, 33 and 43 taken.
+void TestShortcuts::stepsAboutTheBoard()
+{
+    using boardsteps::Direction;
+    const auto left = [](int i) { return i != 12 && i != 13 && i != 33 && i != 43; };
+    const auto all = [](int) { return true; };
+    const struct
+    {
+        int from;
+        Direction direction;
+        int side;
+        int to;
+    } neighbours[] = {
+        {11, Direction::Right, 5, 14}, // over two taken cells
+        {14, Direction::Right, 5, -1}, // the edge of the board of 5
+        {14, Direction::Right, 8, 15}, // no edge there on the board of 8
+        {4, Direction::Up, 5, -1},     // no wrapping round
+        {3, Direction::Down, 5, 23},   {23, Direction::Down, 5, -1}, // only taken cells below
+        {22, Direction::Down, 5, 32},  {41, Direction::Left, 5, 40},
+        {40, Direction::Left, 5, -1},  {99, Direction::Up, 10, 89},
+    };
+    for (const auto& n : neighbours)
+        QCOMPARE(boardsteps::neighbour(n.from, n.direction, n.side, left), n.to);
+
+    const auto column3 = [&left](int i) { return i % 10 == 3 && left(i); };
+    const auto none = [](int) { return false; };
+    const struct
+    {
+        int side;
+        std::function<bool(int)> wanted;
+        int first, last;
+    } ends[] = {
+        {5, left, 0, 44}, {5, column3, 3, 23}, {10, all, 0, 99},
+        {8, all, 0, 77},  {5, none, -1, -1},   {0, all, -1, -1},
+    };
+    for (const auto& e : ends) {
+        QCOMPARE(boardsteps::firstCell(e.side, e.wanted), e.first);
+        QCOMPARE(boardsteps::lastCell(e.side, e.wanted), e.last);
+    }
+}
+
+// The focus on one cell, another clicked with the mouse, then the computer's move: the focus
+// is back on the cell it was on, not on the line the computer opened.
+void TestShortcuts::focusComesBackToItsCellAfterTheComputersMove()
+{
+    Uroven = Variant<int>();
+    Dravik w;
+    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
+    w.TimerDvizen->setEnabled(false);
+    w.TimerCompHod->blockSignals(true);
+    showActive(w);
+    MsgBoxRecorder boxes;
+    ScriptedRnd rnd{0.0f}; // the strength dialog's remark
+    scriptSetUp(rnd, 0, QList<int>(25, 5));
+    w.ob[0]->click();
+    UrovenVibor = 1; // "Hard", preselected: Enter takes it
+    whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    w.m1vsC_Click();
+    showActive(w);
+    QCOMPARE(w.Hod, 0);
+
+    const int kept = Dravik::cellIndex(3, w.Liniya);
+    const int clicked = Dravik::cellIndex(1, w.Liniya);
+    w.kK[std::size_t(kept)]->setFocus();
+    QTest::mouseClick(w.kK[std::size_t(clicked)], Qt::LeftButton);
+    QVERIFY(w.kK[std::size_t(clicked)]->isHidden());
+    QCOMPARE(w.Hod, 1);
+    for (int t = 0; t < 4; ++t)
+        w.TimerCompHod_Timer();
+    QCOMPARE(w.Hod, 0);
+    QCOMPARE(focusedCell(w), kept);
 }
 
 QTEST_MAIN(TestShortcuts)

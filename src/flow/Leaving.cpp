@@ -1,4 +1,4 @@
-#include "platform/EndProgram.h"
+#include "platform/Effects.h"
 #include "platform/MsgBox.h"
 #include "platform/SessionEnd.h"
 #include "ui/About.h"

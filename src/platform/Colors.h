@@ -23,11 +23,11 @@ constexpr bool isSystemColor(Color c)
 }
 
 // The colour as the toolkit paints it: a system colour is looked up in the palette of the
-// widget that shows it.
+// widget that shows it. The game shows one system colour, button face.
 QColor toQColor(Color c, const QPalette& palette);
 
-// The colour of a caption drawn on the back colour `back`: on a system colour the desktop's
-// matching text colour (button text on button face), on one of the game's own colours the
+// The colour of a caption drawn on the back colour `back`: on button face the desktop's
+// button text, on one of the game's own colours the
 // colour chosen for it; either way one that reads there. A disabled caption is faded
 // towards the back, but not below the contrast of a mark.
 QColor captionColor(Color back, const QPalette& palette, bool enabled = true);

@@ -8,8 +8,8 @@
 namespace platform {
 
 // Shows a modal message box described by its style number and returns the answer
-// (vbOK, vbYes, vbNo, ...). Boxes that name no title carry the program's title.
-int MsgBox(const QString& prompt, int style = 0, const QString& title = QStringLiteral("Blinzor"));
+// (vbOK, vbYes, vbNo).
+int MsgBox(const QString& prompt, int style, const QString& title);
 
 // The one seam through which tests answer message boxes: while an answerer is set, every
 // box is handed to it instead of being shown, and its return value is the answer.

@@ -17,13 +17,10 @@ int keptWithin(int start, int length, int roomStart, int roomLength)
 
 } // namespace
 
-QPoint centredOnScreen(const QRect& over, const QSize& size, const QScreen* screen)
+QPoint centredWithin(const QRect& over, const QSize& size, const QRect& room)
 {
     QRect frame(QPoint(), size);
     frame.moveCenter(over.center());
-    if (!screen)
-        return frame.topLeft();
-    const QRect room = screen->availableGeometry();
     return {keptWithin(frame.x(), frame.width(), room.x(), room.width()),
             keptWithin(frame.y(), frame.height(), room.y(), room.height())};
 }
@@ -31,8 +28,9 @@ QPoint centredOnScreen(const QRect& over, const QSize& size, const QScreen* scre
 QPoint centredOnOwner(const QWidget& owner, const QSize& clientSize)
 {
     const QRect ownerFrame = owner.frameGeometry();
-    return centredOnScreen(ownerFrame, clientSize + ownerFrame.size() - owner.size(),
-                           owner.screen());
+    const QScreen* screen = owner.screen();
+    return centredWithin(ownerFrame, clientSize + ownerFrame.size() - owner.size(),
+                         screen ? screen->availableGeometry() : ownerFrame);
 }
 
 } // namespace platform

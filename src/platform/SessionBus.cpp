@@ -75,13 +75,13 @@ bool busAdvertisedOnDisplay()
     return owner && owner->owner != XCB_WINDOW_NONE;
 }
 
+} // namespace
+
 bool sessionBusCanBeFound()
 {
     return qEnvironmentVariableIsSet(AddressVariable) || userBusExists() ||
            busAdvertisedOnDisplay();
 }
-
-} // namespace
 
 void avoidStartingSessionBus()
 {

@@ -21,8 +21,28 @@ public:
     virtual void cancel() = 0;
 };
 
+// The toolkit's session manager answering as a SessionEnd. Only the toolkit can make a
+// session manager, so any object with the manager's three calls will do here.
+template <class Manager>
+class ManagedSessionEnd final : public SessionEnd
+{
+public:
+    explicit ManagedSessionEnd(Manager& manager) : manager_(manager) {}
+
+    bool allowsInteraction() override { return manager_.allowsInteraction(); }
+    void release() override { manager_.release(); }
+    void cancel() override { manager_.cancel(); }
+
+private:
+    Manager& manager_;
+};
+
 // Calls `handler` whenever the desktop session is about to end, for as long as `receiver`
 // lives.
 void whenSessionEnds(QObject* receiver, std::function<void(SessionEnd&)> handler);
+
+// Tells every handler that the session is ending: the desktop's notice comes through here,
+// and so can one made up by a test.
+void announceSessionEnd(SessionEnd& session);
 
 } // namespace platform

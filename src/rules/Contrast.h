@@ -16,7 +16,6 @@ struct Rgb
 };
 
 inline constexpr double ReadableContrast = 4.5;
-inline constexpr double MarkContrast = 3.0;
 // A disabled caption: clearly fainter than text that reads, yet above the figure of a mark.
 inline constexpr double DisabledContrast = 3.5;
 

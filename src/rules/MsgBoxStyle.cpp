@@ -1,7 +1,5 @@
 #include "rules/MsgBoxStyle.h"
 
-#include <algorithm>
-
 namespace platform {
 
 MsgBoxStyle decodeMsgBoxStyle(int style)
@@ -11,9 +9,8 @@ MsgBoxStyle decodeMsgBoxStyle(int style)
     decoded.buttons = yesNo ? MsgBoxButtons::YesNo : MsgBoxButtons::OK;
     const int icon = style & 0x70;
     decoded.icon = icon <= 64 ? MsgBoxIcon(icon) : MsgBoxIcon::None;
-    MsgBoxResult answers[2];
-    const int count = msgBoxAnswers(decoded.buttons, answers);
-    decoded.defaultButton = std::min((style & 0x300) >> 8, count - 1);
+    // Only the Yes/No boxes have a second button to make the default.
+    decoded.defaultButton = yesNo && (style & vbDefaultButton2) != 0 ? 1 : 0;
     return decoded;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // A message box's style number, decoded: the sum of a button set, an icon and the
-// number of the default button (16 critical, 32 question, 48 exclamation, 64 information;
-// 0 first button, 256 second, 512 third). No toolkit here, so the rules can be tested alone.
+// default button (16 critical, 32 question, 48 exclamation, 64 information; 256 makes the
+// second button the default). No toolkit here, so the rules can be tested alone.
 namespace platform {
 
 // The button sets the game's boxes use; any other set reads as OK alone.
@@ -41,7 +41,7 @@ struct MsgBoxStyle
 {
     MsgBoxButtons buttons = MsgBoxButtons::OK;
     MsgBoxIcon icon = MsgBoxIcon::None;
-    int defaultButton = 0; // 0-based position among the buttons, clamped to those present
+    int defaultButton = 0; // 0-based position among the buttons
 };
 
 MsgBoxStyle decodeMsgBoxStyle(int style);

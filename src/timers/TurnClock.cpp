@@ -1,27 +1,7 @@
-#include "platform/Beep.h"
+#include "platform/Effects.h"
 #include "platform/Val.h"
 #include "rules/Scoring.h"
 #include "ui/Dravik.h"
-
-#include <array>
-
-namespace {
-
-// The clock ticks all game long: its captions are made once, not at every tick.
-QString clockCaption(int seconds)
-{
-    static const auto captions = [] {
-        std::array<QString, 21> c;
-        for (int n = 0; n < int(c.size()); ++n)
-            c[std::size_t(n)] = QString::number(n);
-        return c;
-    }();
-    if (seconds < 0 || seconds >= int(captions.size()))
-        return QString::number(seconds);
-    return captions[std::size_t(seconds)];
-}
-
-} // namespace
 
 // The clock counts "20" down to "1" for the player to move; when it runs out that player
 // loses a point and it starts again. The turn does not pass.
@@ -36,7 +16,7 @@ void Dravik::TimerTime_Timer()
         Ochki[std::size_t(Hod)] = scoring::addToScore(Ochki[std::size_t(Hod)], -1);
         showScore(Hod);
     } else {
-        lTime->setCaption(clockCaption(platform::Val(count) - 1));
+        lTime->setCaption(QString::number(platform::Val(count) - 1));
     }
 }
 

@@ -98,8 +98,10 @@ Dravik::Dravik(QWidget* parent)
                               [this](platform::SessionEnd& session) { sessionEnding(session); });
 
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
-    if (const QScreen* screen = this->screen())
-        move(platform::centredOnScreen(screen->availableGeometry(), size(), screen));
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        move(platform::centredWithin(room, size(), room));
+    }
 }
 
 void Dravik::buildBoard(QWidget* client)

@@ -1,8 +1,7 @@
 #include "EventDriver.h"
 
 #include "SeenState.h"
-#include "platform/Beep.h"
-#include "platform/EndProgram.h"
+#include "platform/Effects.h"
 #include "platform/Launcher.h"
 #include "platform/MsgBox.h"
 #include "rules/Random.h"
@@ -130,8 +129,8 @@ EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
     platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
         return answerBox(prompt, style, title);
     });
-    platform::setBeepHook([] {});
-    platform::setEndProgramHook([this] { ++programEnds; });
+    platform::setEffectHook(platform::Effect::Beep, [] {});
+    platform::setEffectHook(platform::Effect::EndProgram, [this] { ++programEnds; });
     platform::setLauncher(
         {[](const QString&) { return false; }, [](const QString&) { return false; }});
     modalShot_.setSingleShot(true);
@@ -149,8 +148,8 @@ EventDriver::~EventDriver()
 {
     releaseFatalSignals();
     platform::setLauncher({});
-    platform::setEndProgramHook({});
-    platform::setBeepHook({});
+    platform::setEffectHook(platform::Effect::EndProgram, {});
+    platform::setEffectHook(platform::Effect::Beep, {});
     platform::setMsgBoxAnswerer({});
     platform::setRndScript({});
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})

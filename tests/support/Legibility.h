@@ -9,6 +9,10 @@
 
 class QWidget;
 
+// What a mark that is not text - a disabled caption, an option's dot - needs against what
+// lies behind it.
+inline constexpr double MarkContrast = 3.0;
+
 // What a player can read of a window: grabbed once, each caption's contrast is measured from
 // the pixels it was drawn with, and each caption's fit from its font's measure.
 class WindowShot

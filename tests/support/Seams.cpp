@@ -1,7 +1,5 @@
 #include "Seams.h"
 
-#include "platform/Beep.h"
-#include "platform/EndProgram.h"
 #include "platform/MsgBox.h"
 #include "rules/Random.h"
 
@@ -41,18 +39,18 @@ ScriptedRnd::~ScriptedRnd()
     platform::setRndScript({});
 }
 
-CallCounter::CallCounter(HookSetter setHook) : setHook_(setHook)
+CallCounter::CallCounter(platform::Effect effect) : effect_(effect)
 {
-    setHook_([this] { ++count; });
+    platform::setEffectHook(effect_, [this] { ++count; });
 }
 
 CallCounter::~CallCounter()
 {
-    setHook_({});
+    platform::setEffectHook(effect_, {});
 }
 
-EndCounter::EndCounter() : CallCounter(platform::setEndProgramHook)
+EndCounter::EndCounter() : CallCounter(platform::Effect::EndProgram)
 {}
 
-BeepCounter::BeepCounter() : CallCounter(platform::setBeepHook)
+BeepCounter::BeepCounter() : CallCounter(platform::Effect::Beep)
 {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Effects.h"
 #include "rules/MsgBoxStyle.h"
 
 #include <QList>
@@ -48,13 +49,11 @@ private:
     int draws_ = 0;
 };
 
-// While alive, counts the calls of a platform call that has a test hook, instead of making
-// them; `setHook` is the call's hook setter.
+// While alive, counts the times the effect would have happened, instead of letting it.
 class CallCounter
 {
 public:
-    using HookSetter = void (*)(std::function<void()>);
-    explicit CallCounter(HookSetter setHook);
+    explicit CallCounter(platform::Effect effect);
     ~CallCounter();
     CallCounter(const CallCounter&) = delete;
     CallCounter& operator=(const CallCounter&) = delete;
@@ -62,7 +61,7 @@ public:
     int count = 0;
 
 private:
-    HookSetter setHook_;
+    platform::Effect effect_;
 };
 
 // Counts the program's ends instead of ending the test.
