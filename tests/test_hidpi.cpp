@@ -238,6 +238,7 @@ private slots:
     void captionsReadAndFit_data();
     void captionsReadAndFit();
     void closedBoardFadesButReads();
+    void sizeFrameIsDrawnCleanly();
     void windowsOpenWithTheirCornerOnTheScreen();
 
     // The same at other ratios
@@ -456,6 +457,107 @@ void TestHighDpi::captionsReadAndFit()
                                               .arg(faults.value(0))));
 }
 
+namespace {
+
+// The size frame as drawn, read in its own logical pixels.
+class FrameShot
+{
+public:
+    explicit FrameShot(QWidget* frame)
+        : image_(rgb(frame->grab().toImage())), ratio_(frame->grab().devicePixelRatio()),
+          grey_(platform::toQColor(platform::LightGrey, frame->palette()).rgb())
+    {}
+
+    int width() const { return int(image_.width() / ratio_); }
+    int height() const { return int(image_.height() / ratio_); }
+    // How far the pixel at (x, y) stands out from the frame's grey.
+    double contrast(qreal x, qreal y) const
+    {
+        const QRgb p = image_.pixel(std::min(int(x * ratio_), image_.width() - 1),
+                                    std::min(int(y * ratio_), image_.height() - 1));
+        return platform::contrastRatio(platform::toRgb(QColor(p)), platform::toRgb(QColor(grey_)));
+    }
+    bool plainGrey(qreal x, qreal y) const { return contrast(x, y) < 1.05; }
+
+private:
+    QImage image_;
+    qreal ratio_;
+    QRgb grey_;
+};
+
+} // namespace
+
+// The frame's border runs through the middle of its caption "Board" and round the three
+// options, touching none; an option's ring stands out from the frame's grey, and only the
+// selected one has a dot in it. Under each scheme, at the ratio of this run.
+void TestHighDpi::sizeFrameIsDrawnCleanly()
+{
+    const QPalette standard = QApplication::palette();
+    for (const QPalette& palette : {standard, darkerPalette(), highContrastPalette()}) {
+        QApplication::setPalette(palette);
+        Dravik w;
+        showStill(w);
+        w.ob[1]->click();
+        forgetFocus();
+        const FrameShot shot(w.fBoard);
+
+        // The border, found from the frame's right half and its middle row.
+        int top = 0, bottom = shot.height() - 1, left = 0, right = shot.width() - 1;
+        while (top < shot.height() && shot.plainGrey(shot.width() - 8, top))
+            ++top;
+        while (bottom > 0 && shot.plainGrey(shot.width() - 8, bottom))
+            --bottom;
+        while (left < shot.width() && shot.plainGrey(left, shot.height() / 2))
+            ++left;
+        while (right > 0 && shot.plainGrey(right, shot.height() / 2))
+            --right;
+        // The caption: the rows of its text, above the first option.
+        int inkTop = -1, inkBottom = -1;
+        for (int y = 0; y < w.ob[0]->y(); ++y)
+            for (int x = 0; x < shot.width() / 2; ++x)
+                if (shot.contrast(x, y) >= platform::ReadableContrast) {
+                    inkTop = inkTop < 0 ? y : inkTop;
+                    inkBottom = y;
+                }
+        QVERIFY2(inkTop >= 0 && inkTop < top && top < inkBottom,
+                 qPrintable(QStringLiteral("caption over rows %1 to %2, border at %3")
+                                .arg(inkTop)
+                                .arg(inkBottom)
+                                .arg(top)));
+        QVERIFY(left <= 1 && right >= shot.width() - 2 && bottom >= shot.height() - 2);
+        const QRect inside(QPoint(left + 2, top + 2), QPoint(right - 2, bottom - 2));
+
+        for (const QRadioButton* option : w.ob) {
+            QVERIFY2(inside.contains(option->geometry()),
+                     qPrintable(QStringLiteral("%1 at %2,%3 reaches the border at %4")
+                                    .arg(option->objectName())
+                                    .arg(option->x())
+                                    .arg(option->y())
+                                    .arg(top)));
+            QStyleOptionButton o;
+            o.initFrom(option);
+            const QRectF ring =
+                QRectF(option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, option))
+                    .translated(option->pos());
+            double ringSeen = 0;
+            for (qreal x = ring.left(); x < ring.center().x() - ring.width() / 4; x += 0.5)
+                ringSeen = std::max(ringSeen, shot.contrast(x, ring.center().y()));
+            const double dotSeen = shot.contrast(ring.center().x(), ring.center().y());
+            QVERIFY2(
+                ringSeen >= MarkContrast,
+                qPrintable(
+                    QStringLiteral("%1's ring at %2:1").arg(option->objectName()).arg(ringSeen)));
+            if (option->isChecked())
+                QVERIFY2(dotSeen >= MarkContrast, qPrintable(QString::number(dotSeen)));
+            else
+                QVERIFY2(dotSeen < 1.05,
+                         qPrintable(option->objectName() +
+                                    QStringLiteral(" is filled, not an empty ring")));
+        }
+    }
+    QApplication::setPalette(standard);
+}
+
 // While the computer chooses, the closed cells look fainter than open ones, yet read.
 void TestHighDpi::closedBoardFadesButReads()
 {
@@ -549,6 +651,7 @@ void passAtRatio(const char* variable, const QString& value, const QStringList& 
 
 const QStringList CaptionTests{QStringLiteral("captionsReadAndFit"),
                                QStringLiteral("closedBoardFadesButReads"),
+                               QStringLiteral("sizeFrameIsDrawnCleanly"),
                                QStringLiteral("windowsOpenWithTheirCornerOnTheScreen")};
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/Dravik.h"
 
 #include "platform/FitCaption.h"
+#include "platform/FrameStyle.h"
 #include "platform/Image.h"
 #include "platform/Placement.h"
 #include "platform/SessionEnd.h"
@@ -42,16 +43,6 @@ Label* boldLabel(QWidget* parent, const QString& name, const QRect& geometry)
     l->setAlignment(Qt::AlignCenter);
     l->setFont(platform::boldCaptionFont());
     return l;
-}
-
-// A size option shows the frame's light grey through its back. The style draws an option's
-// ring a shade darker than the option's window colour: taken from that grey, the ring would
-// barely stand out from it, so the ring is taken from a mid grey instead.
-void showRingOnFrame(QWidget* option)
-{
-    QPalette p = option->palette();
-    p.setColor(QPalette::Window, QColor(128, 128, 128));
-    option->setPalette(p);
 }
 
 QString indexed(const char* name, int index)
@@ -158,7 +149,6 @@ void Dravik::buildSizeFrame(QWidget* client)
         option->setObjectName(indexed("ob", i));
         option->setAccessibleName(QLatin1String(spoken[i]));
         option->setGeometry(twipsRect(240, 240 + 360 * i, 735, 255));
-        showRingOnFrame(option);
         platform::fitCaption(option);
         // Raised whether the person or the program selects the option.
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
@@ -167,6 +157,7 @@ void Dravik::buildSizeFrame(QWidget* client)
         });
         ob[std::size_t(i)] = option;
     }
+    platform::FrameStyle::apply(fBoard);
 }
 
 void Dravik::buildTitlePicture(QWidget* client)
