@@ -51,6 +51,16 @@ void startTwoPersonGame(Dravik& w, int value = 5)
     w.m1vs1_Click();
 }
 
+// Shown with the glints and the shake stopped, as their draws would take the scripted
+// numbers, and the computer's delay left to the test to tick.
+void showWithTheDelayInHand(Dravik& w)
+{
+    w.TimerBliki->setEnabled(false);
+    w.TimerDvizen->setEnabled(false);
+    w.TimerCompHod->blockSignals(true);
+    showActive(w);
+}
+
 double contrast(QRgb a, QRgb b)
 {
     return platform::contrastRatio(platform::toRgb(QColor(a)), platform::toRgb(QColor(b)));
@@ -148,10 +158,7 @@ void TestShortcuts::wholeGameFromTheKeyboard()
     QFETCH(bool, againstTheComputer);
     Uroven = Variant<int>();
     Dravik w;
-    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
-    w.TimerDvizen->setEnabled(false);
-    w.TimerCompHod->blockSignals(true);
-    showActive(w);
+    showWithTheDelayInHand(w);
     MsgBoxRecorder boxes;
     QList<int> values;
     for (int i = 0; i < 25; ++i)
@@ -402,10 +409,7 @@ void TestShortcuts::focusComesBackToItsCellAfterTheComputersMove()
 {
     Uroven = Variant<int>();
     Dravik w;
-    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
-    w.TimerDvizen->setEnabled(false);
-    w.TimerCompHod->blockSignals(true);
-    showActive(w);
+    showWithTheDelayInHand(w);
     MsgBoxRecorder boxes;
     ScriptedRnd rnd{0.0f}; // the strength dialog's remark
     scriptSetUp(rnd, 0, QList<int>(25, 5));
