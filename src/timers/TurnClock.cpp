@@ -35,6 +35,7 @@ void Dravik::TimerTime_Timer()
         platform::Beep();
         Ochki[std::size_t(Hod)] = scoring::addToScore(Ochki[std::size_t(Hod)], -1);
         showScore(Hod);
+        tellClockPoint();
     } else {
         lTime->setCaption(clockCaption(platform::Val(count) - 1));
     }

@@ -1,0 +1,47 @@
+#include "game/ProgramWide.h"
+#include "platform/Notice.h"
+#include "rules/MatchTexts.h"
+#include "rules/Strength.h"
+#include "ui/Dravik.h"
+
+// A blind player hears the game through the cell that has the focus. Screen readers speak
+// the focused control when the focus arrives and whenever its description changes, and
+// little else: so the news of the game rides on the focused cell's description. After the
+// computer's move the focus comes back to the board, and the cell it lands on says what the
+// computer took and where the scores stand. A point taken by the clock comes while the
+// focus stays put: that news goes out as a notification, which readers speak at once.
+
+QString Dravik::newsAt(const platform::Label* cell) const
+{
+    const bool cameBack = newsCell_ >= 0 && cell == kK[std::size_t(newsCell_)];
+    return cameBack && cell == focusWidget() ? news_ : QString();
+}
+
+// Both scores under the titles they have on the screen: "Your score: 3, Easy's score: 10".
+QString Dravik::scoresSaid() const
+{
+    QStringList said;
+    for (std::size_t p = 0; p < 2; ++p) {
+        const QString score = lPl[p]->caption();
+        said << label[p]->caption() + QLatin1Char(' ') +
+                    (score.isEmpty() ? QStringLiteral("0") : score);
+    }
+    return said.join(QStringLiteral(", ")) + QLatin1Char('.');
+}
+
+void Dravik::tellMove(int Index, int mover)
+{
+    const QString who = QString::fromStdString(matchtexts::moverName(mover, twoPeople(Uroven)));
+    news_ = QStringLiteral("%1 took row %2, column %3: %4. ")
+                .arg(who)
+                .arg(Index / 10 + 1)
+                .arg(Index % 10 + 1)
+                .arg(kK[std::size_t(Index)]->caption()) +
+            scoresSaid();
+    newsCell_ = -1; // until the focus comes back to the board
+}
+
+void Dravik::tellClockPoint()
+{
+    notice->tell(QStringLiteral("Time ran out: one point off. ") + scoresSaid());
+}
