@@ -49,6 +49,16 @@ void startTwoPersonGame(Dravik& w, int value = 5)
     w.m1vs1_Click();
 }
 
+// Shows the window active, with no glint or shake to draw the scripted numbers, and the
+// computer's delay left to the test's ticks.
+void showQuiet(Dravik& w)
+{
+    w.TimerBliki->setEnabled(false);
+    w.TimerDvizen->setEnabled(false);
+    w.TimerCompHod->blockSignals(true);
+    showActive(w);
+}
+
 // What a window manager does when a dialog or a message box closes: the main window is
 // activated again, and the toolkit gives the focus back to the control that had it - or, if
 // none had, to the first that takes it.
@@ -162,10 +172,7 @@ void TestShortcuts::wholeGameFromTheKeyboard()
     QFETCH(bool, againstTheComputer);
     Uroven = Variant<int>();
     Dravik w;
-    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
-    w.TimerDvizen->setEnabled(false);
-    w.TimerCompHod->blockSignals(true);
-    showActive(w);
+    showQuiet(w);
     MsgBoxRecorder boxes;
     QList<int> values;
     for (int i = 0; i < 25; ++i)
@@ -334,10 +341,7 @@ void TestShortcuts::gameNeverLeavesTheFocusOnASizeOption()
     QFETCH(bool, tabWhileTheComputerChooses);
     Uroven = Variant<int>();
     Dravik w;
-    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
-    w.TimerDvizen->setEnabled(false);
-    w.TimerCompHod->blockSignals(true);
-    showActive(w);
+    showQuiet(w);
     MsgBoxRecorder boxes; // the remark, the end of the game, the end of the match
     ScriptedRnd rnd{0.0f};
     scriptSetUp(rnd, firstPlayer, QList<int>(25, 5));
