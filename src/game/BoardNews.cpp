@@ -4,12 +4,13 @@
 #include "rules/Strength.h"
 #include "ui/Dravik.h"
 
-// A blind player hears the game through the cell that has the focus. Screen readers speak
-// the focused control when the focus arrives and whenever its description changes, and
-// little else: so the news of the game rides on the focused cell's description. After the
-// computer's move the focus comes back to the board, and the cell it lands on says what the
-// computer took and where the scores stand. A point taken by the clock comes while the
-// focus stays put: that news goes out as a notification, which readers speak at once.
+// A blind player hears the game through the cell that has the focus. A screen reader speaks
+// the focused control, description and all, when the focus arrives; of a changed name or
+// description it is told without the new text, and it drops the change. So the news of the
+// game rides on the description of the cell the focus comes back to after a move: after the
+// computer's, it says what the computer took and where the scores stand. A point taken by
+// the clock comes while the focus stays put: that news goes out as a notification, which
+// readers speak wherever the focus is.
 
 QString Dravik::newsAt(const platform::Label* cell) const
 {
