@@ -10,6 +10,7 @@
 #include "ui/About.h"
 #include "ui/Dravik.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -351,6 +352,19 @@ private slots:
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(dialog.windowType(), Qt::Dialog); // owned: no task-bar button of its own
         QVERIFY(dialog.windowIcon().isNull());
+    }
+
+    // A screen reader cannot read the picture: the dialog tells its words, the rules whole.
+    void pictureWordsAreToldToScreenReaders()
+    {
+        About dialog(nullptr);
+        const QString told =
+            QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Description);
+        QVERIFY(told.startsWith(QStringLiteral("Blinzor Version 3.00. How to play: ")));
+        QVERIFY(told.contains(QStringLiteral(
+            "open to you: the first player takes from a column, the second from a row. ")));
+        QVERIFY(told.contains(QStringLiteral("the higher score wins it")));
+        QVERIFY(told.endsWith(QStringLiteral("win the match. The Blinzor developers.")));
     }
 
     void buttonsLieOverTheirDrawnCopies()

@@ -6,10 +6,12 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
+#include "platform/Notice.h"
 #include "ui/Dravik.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 
@@ -75,6 +77,9 @@ private slots:
     void cellsSayTheirPartInTheGame();
     void computersChoiceIsSaid();
     void computersChoiceAndEveryScoreAreHeardUnasked();
+    void focusedCellTellsTheLastMoveOnce_data();
+    void focusedCellTellsTheLastMoveOnce();
+    void clockPointIsANoticeWhereverTheFocusIs();
     void pressingACellTakesItOnlyWhereAClickWould();
 
     // The other controls
@@ -180,6 +185,88 @@ void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
     w.TimerTime_Timer(); // the person's time runs out
     QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 2"));
     QCOMPARE(listener.about(w.lPl[0], QAccessible::NameChanged).size(), 2);
+}
+
+void TestAccessibility::focusedCellTellsTheLastMoveOnce_data()
+{
+    QTest::addColumn<bool>("againstTheComputer");
+    QTest::addColumn<int>("focusAfter");
+    QTest::addColumn<int>("nextOpen");
+    QTest::addColumn<QString>("news");
+    // The person takes the 3 of row 3; "Hard" answers with the 9 of that row, and the focus
+    // comes back to the top of column 4.
+    QTest::newRow("You vs Me") << true << 3 << 13
+                               << "I took row 3, column 4: 9. Your score: 3, Hard's score: 10.";
+    // The focus goes on to the row just opened.
+    QTest::newRow("Humans vs Orcs")
+        << false << 21 << 22
+        << "Player1 took row 3, column 1: 3. Player1 score: 3, Player2 score: 1.";
+}
+
+// A screen reader speaks the cell that takes the focus, description and all: the cell the
+// focus comes back to tells the last move and both scores, once - an arrow key later it
+// tells only its part in the game again.
+void TestAccessibility::focusedCellTellsTheLastMoveOnce()
+{
+    QFETCH(bool, againstTheComputer);
+    QFETCH(int, focusAfter);
+    QFETCH(int, nextOpen);
+    QFETCH(QString, news);
+    Dravik w;
+    w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
+    w.TimerDvizen->setEnabled(false);
+    w.TimerCompHod->blockSignals(true);
+    showActive(w);
+    w.ob[0]->click();
+    MsgBoxRecorder remark;
+    ScriptedRnd rnd;
+    if (againstTheComputer) {
+        UrovenVibor = 1; // "Hard", preselected: Enter takes it
+        rnd.push(0.0f);  // the remark
+        scriptSetUp(rnd, 0, Board);
+        whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        w.m1vsC_Click();
+        showActive(w);
+    } else {
+        scriptSetUp(rnd, 0, Board);
+        w.m1vs1_Click();
+    }
+    w.kK[20]->setFocus();
+    QTest::keyClick(w.kK[20], Qt::Key_Space);
+    if (againstTheComputer)
+        for (int t = 0; t < 4; ++t)
+            w.TimerCompHod_Timer();
+
+    const auto at = std::size_t(focusAfter);
+    QCOMPARE(QApplication::focusWidget(), w.kK[at]);
+    QCOMPARE(descriptionOf(w.kK[at]), news + QStringLiteral(" open to the player to move"));
+    const auto next = std::size_t(nextOpen);
+    QCOMPARE(descriptionOf(w.kK[next]), QStringLiteral("open to the player to move"));
+    QTest::keyClick(w.kK[at], againstTheComputer ? Qt::Key_Down : Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget(), w.kK[next]);
+    QTest::keyClick(w.kK[next], againstTheComputer ? Qt::Key_Up : Qt::Key_Left);
+    QCOMPARE(QApplication::focusWidget(), w.kK[at]);
+    QCOMPARE(descriptionOf(w.kK[at]), QStringLiteral("open to the player to move"));
+}
+
+// The clock takes its point while the focus stays where it is - here on a size option - so
+// a notification, spoken wherever the focus is, tells it; it never shows on the screen.
+void TestAccessibility::clockPointIsANoticeWhereverTheFocusIs()
+{
+    Dravik w;
+    showActive(w);
+    playThreeMoves(w);
+    w.ob[0]->setFocus();
+    AccessibilityListener listener;
+    BeepCounter beeps;
+    w.lTime->setCaption(QStringLiteral("1"));
+    w.TimerTime_Timer(); // player 2's time runs out
+    const auto told = listener.about(w.notice, QAccessible::ObjectShow);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].name, QStringLiteral("Time ran out: one point off. Player1 score: 9, "
+                                          "Player2 score: 6.")); // 7 less the point
+    QCOMPARE(spoken(w.notice)->role(), QAccessible::Notification);
+    QVERIFY(!w.notice->isVisible());
 }
 
 void TestAccessibility::pressingACellTakesItOnlyWhereAClickWould()

@@ -51,14 +51,30 @@ void startTwoPersonGame(Dravik& w, int value = 5)
     w.m1vs1_Click();
 }
 
-// Shown with the glints and the shake stopped, as their draws would take the scripted
-// numbers, and the computer's delay left to the test to tick.
-void showWithTheDelayInHand(Dravik& w)
+// Shows the window active, with no glint or shake to draw the scripted numbers, and the
+// computer's delay left to the test's ticks.
+void showQuiet(Dravik& w)
 {
     w.TimerBliki->setEnabled(false);
     w.TimerDvizen->setEnabled(false);
     w.TimerCompHod->blockSignals(true);
     showActive(w);
+}
+
+// What a window manager does when a dialog or a message box closes: the main window is
+// activated again, and the toolkit gives the focus back to the control that had it - or, if
+// none had, to the first that takes it.
+void anotherWindowComesAndGoes(Dravik& w)
+{
+    QWidget other;
+    showActive(other);
+    other.hide();
+    showActive(w);
+}
+
+bool focusOnASizeOption(const Dravik& w)
+{
+    return std::ranges::find(w.ob, QApplication::focusWidget()) != w.ob.end();
 }
 
 double contrast(QRgb a, QRgb b)
@@ -137,6 +153,8 @@ private slots:
     void wholeGameFromTheKeyboard();
     void arrowsPassOverTakenCellsAndStopAtTheEdge();
     void tabMakesTheBoardOneStopAndAMoveKeepsTheFocusOnIt();
+    void gameNeverLeavesTheFocusOnASizeOption_data();
+    void gameNeverLeavesTheFocusOnASizeOption();
     void focusFrameStandsOutAndHidesNothing_data();
     void stepsAboutTheBoard();
     void focusComesBackToItsCellAfterTheComputersMove();
@@ -158,7 +176,7 @@ void TestShortcuts::wholeGameFromTheKeyboard()
     QFETCH(bool, againstTheComputer);
     Uroven = Variant<int>();
     Dravik w;
-    showWithTheDelayInHand(w);
+    showQuiet(w);
     MsgBoxRecorder boxes;
     QList<int> values;
     for (int i = 0; i < 25; ++i)
@@ -301,6 +319,69 @@ void TestShortcuts::tabMakesTheBoardOneStopAndAMoveKeepsTheFocusOnIt()
     QCOMPARE(int(w.Razmer), 8);
 }
 
+void TestShortcuts::gameNeverLeavesTheFocusOnASizeOption_data()
+{
+    QTest::addColumn<int>("firstPlayer");
+    QTest::addColumn<bool>("personEndsTheGame");
+    QTest::addColumn<int>("gamesWonBefore");
+    QTest::addColumn<bool>("tabWhileTheComputerChooses");
+    QTest::newRow("the person begins") << 0 << false << 0 << false;
+    QTest::newRow("the computer begins") << 1 << false << 0 << false;
+    QTest::newRow("the person's move ends the game") << 0 << true << 0 << false;
+    QTest::newRow("the person's move wins the match") << 0 << true << 2 << false;
+    QTest::newRow("Tab while the computer chooses") << 0 << false << 0 << true;
+}
+
+// A game against "Hard" started from the keys, strength dialog and remark answered; then
+// the person's first move - which ends the game where the rest of the row is cleared - and
+// Tab while the computer chooses. Each time a window might have come and gone over the
+// main window, and after the computer's move, the focus is on the board or held off every
+// control, never on a size option, where the next arrow key would change the board.
+void TestShortcuts::gameNeverLeavesTheFocusOnASizeOption()
+{
+    QFETCH(int, firstPlayer);
+    QFETCH(bool, personEndsTheGame);
+    QFETCH(int, gamesWonBefore);
+    QFETCH(bool, tabWhileTheComputerChooses);
+    Uroven = Variant<int>();
+    Dravik w;
+    showQuiet(w);
+    MsgBoxRecorder boxes; // the remark, the end of the game, the end of the match
+    ScriptedRnd rnd{0.0f};
+    scriptSetUp(rnd, firstPlayer, QList<int>(25, 5));
+    press(w, Qt::Key_Tab);
+    press(w, Qt::Key_Space); // "5x5"
+    if (gamesWonBefore > 0)
+        w.LabelS[0]->setCaption(QString::number(gamesWonBefore));
+    UrovenVibor = 1;
+    whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    press(w, Qt::Key_F3);
+    anotherWindowComesAndGoes(w); // the strength dialog
+    QVERIFY(!focusOnASizeOption(w));
+
+    if (firstPlayer == 0) {
+        QCOMPARE(focusedCell(w), 0);
+        if (personEndsTheGame) // row 0 holds nothing but cell 0: taking it ends the game
+            for (int c = 1; c < 5; ++c)
+                w.kK[std::size_t(c)]->setVisible(false);
+        press(w, Qt::Key_Space);
+        QCOMPARE(w.TimerTime->enabled(), !personEndsTheGame);
+        anotherWindowComesAndGoes(w); // the end of the game, and of the match
+        QVERIFY(!focusOnASizeOption(w));
+        if (tabWhileTheComputerChooses) {
+            press(w, Qt::Key_Tab);
+            QVERIFY(!focusOnASizeOption(w));
+        }
+    }
+    QVERIFY(w.TimerCompHod->enabled());
+    for (int t = 0; t < 4; ++t)
+        w.TimerCompHod_Timer();
+    anotherWindowComesAndGoes(w);
+    QVERIFY2(focusOnTheBoard(w), "the focus is off the board after the computer's move");
+    QCOMPARE(int(w.Razmer), 5);
+    QCOMPARE(w.gamesWon(0), gamesWonBefore == 2 ? 0 : int(personEndsTheGame));
+}
+
 void TestShortcuts::focusFrameStandsOutAndHidesNothing_data()
 {
     QTest::addColumn<bool>("dark");
@@ -409,7 +490,7 @@ void TestShortcuts::focusComesBackToItsCellAfterTheComputersMove()
 {
     Uroven = Variant<int>();
     Dravik w;
-    showWithTheDelayInHand(w);
+    showQuiet(w);
     MsgBoxRecorder boxes;
     ScriptedRnd rnd{0.0f}; // the strength dialog's remark
     scriptSetUp(rnd, 0, QList<int>(25, 5));

@@ -1,5 +1,7 @@
 #include "AboutPicture.h"
 
+#include "rules/AboutWords.h"
+
 #include <QFont>
 #include <array>
 
@@ -66,26 +68,21 @@ void AboutPicture::drawWords(QPainter& painter) const
 {
     const int left = Slate.left() + 22;
     painter.setFont(font(30, true));
-    engrave(painter, QPoint(left, Slate.top() + 48), QStringLiteral("Blinzor"), Lime);
+    engrave(painter, QPoint(left, Slate.top() + 48), QLatin1String(aboutwords::Title), Lime);
     painter.setFont(font(14));
-    engrave(painter, QPoint(left + 150, Slate.top() + 47), QStringLiteral("Version 3.00"), Chalk);
+    engrave(painter, QPoint(left + 150, Slate.top() + 47), QLatin1String(aboutwords::Version),
+            Chalk);
     painter.fillRect(QRect(left, Slate.top() + 62, Slate.width() - 44, 1), QColor(110, 128, 30));
 
     painter.setFont(font(14, true));
-    engrave(painter, QPoint(left, Slate.top() + 96), QStringLiteral("How to play"), Lime);
-    const std::array<QString, 5> rules{
-        QStringLiteral("Take a number from the line that is open to you:"),
-        QStringLiteral("the first player takes from a column, the second from a row."),
-        QStringLiteral("The line through your number opens for your opponent."),
-        QStringLiteral("When the open line is empty the game ends: the higher"),
-        QStringLiteral("score wins it, and three won games win the match."),
-    };
+    engrave(painter, QPoint(left, Slate.top() + 96), QLatin1String(aboutwords::RulesHeading), Lime);
     painter.setFont(font(13));
-    for (std::size_t i = 0; i < rules.size(); ++i)
-        engrave(painter, QPoint(left, Slate.top() + 122 + int(i) * 21), rules[i], Chalk);
+    for (std::size_t i = 0; i < aboutwords::Rules.size(); ++i)
+        engrave(painter, QPoint(left, Slate.top() + 122 + int(i) * 21),
+                QLatin1String(aboutwords::Rules[i]), Chalk);
 
     painter.setFont(font(12, false, true));
-    engrave(painter, QPoint(left, Slate.bottom() - 20), QStringLiteral("The Blinzor developers"),
+    engrave(painter, QPoint(left, Slate.bottom() - 20), QLatin1String(aboutwords::Credit),
             QColor(170, 170, 160));
 }
 

@@ -27,9 +27,9 @@ void Dravik::m1vsC_Click()
     label[1]->setCaption(QString::fromStdString(matchtexts::strengthScoreTitle(Uroven)));
     fillBoard(true);
     TimerTime->setEnabled(true);
-    focusNewBoard();
     if (Hod == 1)
         ComputerHod(); // the computer drew the first move
+    focusNewBoard();   // held off the closed board until the computer's move, if it begins
 }
 
 void Dravik::mNewGame_Click()

@@ -11,6 +11,9 @@
 // mouse. The focus never leaves the board on its own: while a move takes the focused cell
 // or the computer closes the board, it waits off every control, and it comes back to the
 // board when the move is over, so a key meant for the board never reaches a size option.
+// It waits on the window's client area, which no key acts on: with no focus at all, the
+// toolkit would give it to the first control that takes it, a size option, as soon as the
+// window is active again - after a message box, say.
 
 namespace {
 
@@ -69,25 +72,37 @@ int Dravik::boardEntry() const
     return boardsteps::firstCell(Razmer, [this](int i) { return takesFocus(*this, i); });
 }
 
+void Dravik::holdFocus()
+{
+    focusWaiting_ = true;
+    centralWidget()->setFocus(Qt::OtherFocusReason);
+}
+
 void Dravik::focusBoard()
 {
     const int cell = boardEntry();
-    if (cell < 0)
-        return; // the computer is choosing: the focus waits for its move
+    if (cell < 0) {
+        holdFocus(); // the computer is choosing: the focus waits for its move
+        return;
+    }
     focusWaiting_ = false;
+    newsCell_ = cell;
     kK[std::size_t(cell)]->setFocus(Qt::OtherFocusReason);
 }
 
 void Dravik::focusNewBoard()
 {
     boardFocus_ = -1;
+    news_.clear();
     focusBoard();
 }
 
 void Dravik::takeCell(int Index)
 {
     kK_Click(Index);
-    if (focusWaiting_)
+    // In a window that is not active the toolkit leaves the focus on a taken cell.
+    const int cell = focusedCell();
+    if (focusWaiting_ || (cell >= 0 && !takesFocus(*this, cell)))
         focusBoard();
 }
 
@@ -102,8 +117,10 @@ void Dravik::moveFocusFrom(int from, Qt::Key key)
         to = boardsteps::lastCell(Razmer, inOpenLine);
     else if (const auto direction = directionOf(key))
         to = boardsteps::neighbour(from, *direction, Razmer, onBoard);
-    if (to >= 0)
+    if (to >= 0 && to != from) {
+        newsCell_ = -1; // told once, by the cell the focus came back to
         kK[std::size_t(to)]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // Called for Tab and Shift+Tab, and by the toolkit when the focused control is hidden or
@@ -114,16 +131,20 @@ bool Dravik::focusNextPrevChild(bool next)
     if (cell >= 0 && (!cellOnBoard(cell) || computerChoosing())) {
         // A move takes the cell, or the computer closes the board: wait for the move's end.
         boardFocus_ = cell;
-        focusWaiting_ = true;
-        kK[std::size_t(cell)]->clearFocus();
+        holdFocus();
         return true;
     }
     if (cell >= 0) {
         // The board is one stop: Tab goes on to the size option in force, or the first.
         boardFocus_ = cell;
+        newsCell_ = -1;
         auto* const* checked = std::ranges::find_if(ob, [](auto* o) { return o->isChecked(); });
         (checked == ob.end() ? ob[0] : *checked)
             ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (computerChoosing()) {
+        holdFocus(); // Tab waits for the computer's move, which brings the focus back
         return true;
     }
     // From the size options, or from nowhere, Tab comes back to the board.

@@ -31,6 +31,8 @@ void Dravik::kK_Click(int Index)
     if (!twoPeople(Uroven) && Pole.contains(Index / 10, Index % 10))
         Pole(Index / 10, Index % 10) = 0;
 
+    tellMove(Index, Hod);
+
     PogasiKletki();
     lPl[std::size_t(Hod)]->setBackColor(platform::ButtonFace);
     Hod = (Hod + 1) % 2;

@@ -11,6 +11,12 @@ std::string winnerPhrase(int winner, bool twoPeople)
     return winner == 0 ? "You are" : "I am";
 }
 
+std::string moverName(int player, bool twoPeople)
+{
+    const std::string phrase = winnerPhrase(player, twoPeople);
+    return phrase.substr(0, phrase.find(' '));
+}
+
 std::string gameOverText(const std::string& phrase)
 {
     const std::size_t kept = phrase.size() >= 3 ? phrase.size() - 3 : 0;

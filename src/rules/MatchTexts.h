@@ -9,6 +9,10 @@ namespace matchtexts {
 // which speaks of itself in the first person.
 std::string winnerPhrase(int winner, bool twoPeople);
 
+// Who made a move, as the game tells it: "Player1" / "Player2" between two people, "You" /
+// "I" against the computer - the winner phrase's first word.
+std::string moverName(int player, bool twoPeople);
+
 // The phrase less its last three characters, then " win!": "Player1 win!", "I win!", and
 // "You  win!" with two blanks, since cutting "are" leaves the blank before it.
 std::string gameOverText(const std::string& phrase);

@@ -15,6 +15,7 @@ void Dravik::TimerTime_Timer()
         platform::Beep();
         Ochki[std::size_t(Hod)] = scoring::addToScore(Ochki[std::size_t(Hod)], -1);
         showScore(Hod);
+        tellClockPoint();
     } else {
         lTime->setCaption(QString::number(platform::Val(count) - 1));
     }

@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 #include "platform/SharpPicture.h"
 #include "platform/Twips.h"
+#include "rules/AboutWords.h"
 #include "rules/RegistryValue.h"
 
 #include <QKeyEvent>
@@ -66,6 +67,18 @@ std::optional<QString> sysInfoPath()
     return std::nullopt;
 }
 
+// The words drawn in the picture, as sentences: the rules run on over the picture's lines.
+QString pictureWords()
+{
+    QStringList rules;
+    for (const char* line : aboutwords::Rules)
+        rules << QLatin1String(line);
+    return QStringLiteral("%1 %2. %3: %4 %5.")
+        .arg(QLatin1String(aboutwords::Title), QLatin1String(aboutwords::Version),
+             QLatin1String(aboutwords::RulesHeading), rules.join(QLatin1Char(' ')),
+             QLatin1String(aboutwords::Credit));
+}
+
 } // namespace
 
 About::About(QWidget* owner)
@@ -77,6 +90,8 @@ About::About(QWidget* owner)
     setObjectName(QStringLiteral("About"));
     setWindowTitle(QStringLiteral("Help - Blinzor"));
     setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
+    // A screen reader speaks a dialog's description as it opens.
+    setAccessibleDescription(pictureWords());
     // The buttons lie over the picture's drawn copies of them, so they keep the design's
     // size and font whatever font the desktop uses.
     setFont(platform::defaultCaptionFont());

@@ -30,6 +30,13 @@ QString CellAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Description)
         return LabelAccessible::text(t);
+    const auto* board = qobject_cast<const Dravik*>(label()->window());
+    const QString news = board ? board->newsAt(label()) : QString();
+    return news.isEmpty() ? partInTheGame() : news + QLatin1Char(' ') + partInTheGame();
+}
+
+QString CellAccessible::partInTheGame() const
+{
     // Taking a cell hides it with its number; a cell outside the board is hidden empty.
     if (label()->isHidden())
         return label()->caption().isEmpty() ? QStringLiteral("not on the board")

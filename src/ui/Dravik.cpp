@@ -3,6 +3,7 @@
 #include "platform/FitCaption.h"
 #include "platform/FrameStyle.h"
 #include "platform/Image.h"
+#include "platform/Notice.h"
 #include "platform/Placement.h"
 #include "platform/SessionEnd.h"
 #include "platform/SharpPicture.h"
@@ -133,6 +134,7 @@ void Dravik::buildScores(QWidget* client)
     platform::fitCaption(labelT);
     lTime = boldLabel(client, QStringLiteral("lTime"), twipsRect(5880, 2040, 495, 375));
     lTime->setAccessibleName(QStringLiteral("Turn clock"));
+    notice = new platform::Notice(client, QStringLiteral("notice"));
 }
 
 void Dravik::buildSizeFrame(QWidget* client)

@@ -18,6 +18,7 @@ class QRadioButton;
 
 namespace platform {
 class Image;
+class Notice;
 class SessionEnd;
 } // namespace platform
 
@@ -54,6 +55,7 @@ public:
     std::array<platform::Label*, 2> LabelS{}; // games won in the match
     platform::Label* lTime = nullptr;         // the turn clock
     platform::Label* labelT = nullptr;        // "Time:"
+    platform::Notice* notice = nullptr;       // never shown: news for screen readers
     QGroupBox* fBoard = nullptr;
     std::array<QRadioButton*, 3> ob{}; // "5x5", "8x8", "10x10"
     platform::Image* pic = nullptr;    // the title picture
@@ -130,6 +132,13 @@ public:
 
     QString Transl(const QString& s) const;
 
+    // --- What a screen reader hears (game/BoardNews.cpp) ---
+
+    // What has happened since the person's last key on the board - the last move and both
+    // scores - told by the cell the focus came back to after the move while it keeps the
+    // focus, or nothing for any other cell.
+    QString newsAt(const platform::Label* cell) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -150,8 +159,22 @@ private:
     int boardEntry() const;
     int focusedCell() const;
 
+    // While no cell can take the keys, the focus waits where keys do nothing.
+    void holdFocus();
+
     int boardFocus_ = -1;       // the cell the focus left the board from, or -1
     bool focusWaiting_ = false; // a move took the focused cell or closed the board under it
+
+    // --- What a screen reader hears (game/BoardNews.cpp) ---
+
+    // A move was made: the next cell to take the focus tells it, with both scores.
+    void tellMove(int Index, int mover);
+    // The clock took a point: the notice tells it at once, wherever the focus is.
+    void tellClockPoint();
+    QString scoresSaid() const;
+
+    QString news_;
+    int newsCell_ = -1; // the cell the focus came back to after the news, or -1
 
     void openLineThrough(int Index);
     void showScore(int player);

@@ -1,6 +1,7 @@
 #include "AccessibilityListener.h"
 
 #include "platform/Label.h"
+#include "platform/Notice.h"
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -48,7 +49,8 @@ QList<AccessibilityListener::Heard> AccessibilityListener::about(QObject* label,
 
 void AccessibilityListener::hear(QAccessibleEvent* event)
 {
-    if (!heard || !qobject_cast<platform::Label*>(event->object()))
+    if (!heard || !(qobject_cast<platform::Label*>(event->object()) ||
+                    qobject_cast<platform::Notice*>(event->object())))
         return;
     QAccessibleInterface* spoken = event->accessibleInterface();
     heard->append({event->type(), event->object(), spoken->text(QAccessible::Name),

@@ -7,8 +7,8 @@
 class QObject;
 
 // What a screen reader is told unasked: while alive, the toolkit behaves as it does with
-// assistive technology listening, and every event raised by one of the game's labels is kept
-// with what the label said at that moment.
+// assistive technology listening, and every event raised by one of the game's labels or its
+// notice is kept with what the control said at that moment.
 class AccessibilityListener
 {
 public:
