@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using platform::RegistryKey;
 
@@ -260,6 +263,58 @@ private slots:
         QVERIFY(About::GetKeyValue(platform::HKeyLocalMachine, ToolPathKey, "PATH", out));
         QCOMPARE(out, dir.filePath(QStringLiteral("hardinfo")));
         QVERIFY(!About::GetKeyValue(platform::HKeyLocalMachine, ToolFolderKey, "MSINFO", out));
+        QVERIFY(out.isEmpty());
+    }
+#else
+    // On Windows the values come from the system's own registry: a value written there is
+    // read back as the scripted ones are. Under the user's root, which needs no rights.
+    void windowsRegistryIsRead_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QString>("text");
+        const QByteArray path("C:\\Tools\\info.exe");
+        QTest::newRow("string with its terminator")
+            << int(REG_SZ) << path + '\0' << "value" << true << QString::fromLatin1(path);
+        QTest::newRow("string without one")
+            << int(REG_SZ) << path << "value" << true << QString::fromLatin1(path);
+        QTest::newRow("number") << int(REG_DWORD) << QByteArray("\x05\x01\0\0", 4) << "value"
+                                << true << "&h00000105";
+        QTest::newRow("fills the buffer") << int(REG_SZ) << QByteArray(1024, 'x') << "value" << true
+                                          << QString(1024, QLatin1Char('x'));
+        QTest::newRow("beyond the buffer")
+            << int(REG_SZ) << QByteArray(1025, 'x') << "value" << false << QString();
+        QTest::newRow("no such value") << int(REG_SZ) << path << "other" << false << QString();
+    }
+    void windowsRegistryIsRead()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, data);
+        QFETCH(QString, name);
+        QFETCH(bool, read);
+        QFETCH(QString, text);
+        const char* keyName = "Software\\Blinzor\\Test";
+        HKEY key = nullptr;
+        QCOMPARE(RegCreateKeyExA(HKEY_CURRENT_USER, keyName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                 &key, nullptr),
+                 LSTATUS(ERROR_SUCCESS));
+        auto remove = qScopeGuard([&] {
+            RegCloseKey(key);
+            RegDeleteKeyA(HKEY_CURRENT_USER, keyName);
+        });
+        QCOMPARE(RegSetValueExA(key, "value", 0, DWORD(type),
+                                reinterpret_cast<const BYTE*>(data.constData()),
+                                DWORD(data.size())),
+                 LSTATUS(ERROR_SUCCESS));
+
+        QString out = QStringLiteral("stale");
+        QCOMPARE(About::GetKeyValue(0x80000001, QString::fromLatin1(keyName), name, out), read);
+        QCOMPARE(out, text);
+        out = QStringLiteral("stale");
+        QVERIFY(
+            !About::GetKeyValue(0x80000001, QStringLiteral("Software\\Blinzor\\None"), name, out));
         QVERIFY(out.isEmpty());
     }
 #endif

@@ -1,6 +1,5 @@
 #include "platform/SessionBus.h"
 
-#if !defined(_WIN32) && !defined(__APPLE__)
 #include <QByteArray>
 #include <QDBusConnection>
 #include <QFile>
@@ -12,11 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
-#endif
 
 namespace platform {
-
-#if !defined(_WIN32) && !defined(__APPLE__)
 
 namespace {
 
@@ -91,13 +87,5 @@ void avoidStartingSessionBus()
     QDBusConnection::sessionBus();
     qunsetenv(AddressVariable);
 }
-
-#else
-
-// D-Bus starts no bus of its own on these systems.
-void avoidStartingSessionBus()
-{}
-
-#endif
 
 } // namespace platform

@@ -31,10 +31,15 @@ const std::string* liveLog = nullptr;
 #if defined(__SANITIZE_ADDRESS__)
 // The address sanitizer reports bad memory accesses itself, far better than a bare signal.
 constexpr std::array<int, 1> fatalSignals = {SIGABRT};
-#else
+#elif defined(SIGBUS)
 constexpr std::array<int, 4> fatalSignals = {SIGABRT, SIGSEGV, SIGBUS, SIGFPE};
+#else
+// Windows has no bus error.
+constexpr std::array<int, 3> fatalSignals = {SIGABRT, SIGSEGV, SIGFPE};
 #endif
-std::array<struct sigaction, fatalSignals.size()> previousActions{};
+// Plain signal() rather than sigaction(), which Windows lacks; both keep the handler set.
+using SignalHandler = void (*)(int);
+std::array<SignalHandler, fatalSignals.size()> previousHandlers{};
 
 extern "C" void writeLogAndDie(int signal)
 {
@@ -45,24 +50,21 @@ extern "C" void writeLogAndDie(int signal)
     }
     for (std::size_t i = 0; i < fatalSignals.size(); ++i)
         if (fatalSignals[i] == signal)
-            sigaction(signal, &previousActions[i], nullptr);
-    raise(signal);
+            std::signal(signal, previousHandlers[i]);
+    std::raise(signal);
 }
 
 void catchFatalSignals(const std::string* log)
 {
     liveLog = log;
-    struct sigaction action = {};
-    action.sa_handler = writeLogAndDie;
-    sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < fatalSignals.size(); ++i)
-        sigaction(fatalSignals[i], &action, &previousActions[i]);
+        previousHandlers[i] = std::signal(fatalSignals[i], writeLogAndDie);
 }
 
 void releaseFatalSignals()
 {
     for (std::size_t i = 0; i < fatalSignals.size(); ++i)
-        sigaction(fatalSignals[i], &previousActions[i], nullptr);
+        std::signal(fatalSignals[i], previousHandlers[i]);
     liveLog = nullptr;
 }
 
