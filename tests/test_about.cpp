@@ -282,8 +282,8 @@ private slots:
             << int(REG_SZ) << path << "value" << true << QString::fromLatin1(path);
         QTest::newRow("number") << int(REG_DWORD) << QByteArray("\x05\x01\0\0", 4) << "value"
                                 << true << "&h00000105";
-        QTest::newRow("fills the buffer") << int(REG_SZ) << QByteArray(1024, 'x') << "value" << true
-                                          << QString(1024, QLatin1Char('x'));
+        QTest::newRow("long") << int(REG_SZ) << QByteArray(1000, 'x') + '\0' << "value" << true
+                              << QString(1000, QLatin1Char('x'));
         QTest::newRow("beyond the buffer")
             << int(REG_SZ) << QByteArray(1025, 'x') << "value" << false << QString();
         QTest::newRow("no such value") << int(REG_SZ) << path << "other" << false << QString();
