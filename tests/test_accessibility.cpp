@@ -76,7 +76,7 @@ private slots:
     void cellsSayTheirRowColumnAndNumber();
     void cellsSayTheirPartInTheGame();
     void computersChoiceIsSaid();
-    void computersChoiceAndEveryScoreAreHeardUnasked();
+    void computersMoveAndEveryScoreAreHeardUnasked();
     void focusedCellTellsTheLastMoveOnce_data();
     void focusedCellTellsTheLastMoveOnce();
     void clockPointIsANoticeWhereverTheFocusIs();
@@ -144,11 +144,12 @@ void TestAccessibility::computersChoiceIsSaid()
 }
 
 // A blind player learns what the computer takes, and every change of score, without going
-// to look: the chosen cell tells its row, column and number when it turns red, and a score
-// tells its new value when it changes - by a move, the first move's half, or the clock.
-void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
+// to look: the cell the focus comes back to tells the move and both scores - the first
+// move's half included - as the focus arrives, and the notice tells the clock's point.
+void TestAccessibility::computersMoveAndEveryScoreAreHeardUnasked()
 {
     Dravik w;
+    showActive(w);
     w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
     w.TimerDvizen->setEnabled(false);
     w.TimerCompHod->blockSignals(true);
@@ -159,32 +160,27 @@ void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
     scriptSetUp(rnd, 0, Board);
     whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
     w.m1vsC_Click();
+    showActive(w);
     QCOMPARE(w.Hod, 0);
 
     AccessibilityListener listener;
-    // What a score said when it last told of a change.
-    auto lastHeard = [&listener](platform::Label* score) {
-        const auto heard = listener.about(score, QAccessible::NameChanged);
-        return heard.isEmpty() ? QStringLiteral("nothing") : heard.last().name;
-    };
-    w.kK_Click(20); // the person takes the 3 of row 3; the computer answers in that row
+    w.kK[20]->setFocus();
+    QTest::keyClick(w.kK[20], Qt::Key_Space);       // the 3 of row 3; the computer answers there
     QCOMPARE(w.kK[23]->backColor(), platform::Red); // the 9
-    const auto choice = listener.about(w.kK[23], QAccessible::DescriptionChanged);
-    QCOMPARE(choice.size(), 1);
-    QCOMPARE(choice[0].name, QStringLiteral("Row 3, column 4: 9"));
-    QCOMPARE(choice[0].description, QStringLiteral("the computer's choice"));
-    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 3"));
-    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 1")); // half the first move
-
     for (int t = 0; t < 4; ++t)
         w.TimerCompHod_Timer();
-    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 10"));
+    const auto back = listener.about(w.kK[3], QAccessible::Focus); // the top of column 4
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back[0].description, QStringLiteral("I took row 3, column 4: 9. Your score: 3, "
+                                                 "Hard's score: 10. open to the player to move"));
 
     BeepCounter beeps;
     w.lTime->setCaption(QStringLiteral("1"));
     w.TimerTime_Timer(); // the person's time runs out
-    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 2"));
-    QCOMPARE(listener.about(w.lPl[0], QAccessible::NameChanged).size(), 2);
+    const auto told = listener.about(w.notice, QAccessible::ObjectShow);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].name, QStringLiteral("Time ran out: one point off. Your score: 2, "
+                                          "Hard's score: 10."));
 }
 
 void TestAccessibility::focusedCellTellsTheLastMoveOnce_data()
