@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 
@@ -189,25 +190,28 @@ void TestAccessibility::focusedCellTellsTheLastMoveOnce_data()
     QTest::addColumn<int>("focusAfter");
     QTest::addColumn<int>("nextOpen");
     QTest::addColumn<QString>("news");
+    QTest::addColumn<QString>("leaving"); // how the focus leaves the cell, and comes back
     // The person takes the 3 of row 3; "Hard" answers with the 9 of that row, and the focus
     // comes back to the top of column 4.
     QTest::newRow("You vs Me") << true << 3 << 13
-                               << "I took row 3, column 4: 9. Your score: 3, Hard's score: 10.";
+                               << "I took row 3, column 4: 9. Your score: 3, Hard's score: 10."
+                               << "arrow";
     // The focus goes on to the row just opened.
-    QTest::newRow("Humans vs Orcs")
-        << false << 21 << 22
-        << "Player1 took row 3, column 1: 3. Player1 score: 3, Player2 score: 1.";
+    const QString move = "Player1 took row 3, column 1: 3. Player1 score: 3, Player2 score: 1.";
+    for (const char* leaving : {"arrow", "click on the size option in force", "menu", "window"})
+        QTest::addRow("Humans vs Orcs, %s", leaving) << false << 21 << 22 << move << leaving;
 }
 
 // A screen reader speaks the cell that takes the focus, description and all: the cell the
-// focus comes back to tells the last move and both scores, once - an arrow key later it
-// tells only its part in the game again.
+// focus comes back to tells the last move and both scores, once - however the focus leaves
+// it, by an arrow key, the mouse, a menu or another window, the news goes with it.
 void TestAccessibility::focusedCellTellsTheLastMoveOnce()
 {
     QFETCH(bool, againstTheComputer);
     QFETCH(int, focusAfter);
     QFETCH(int, nextOpen);
     QFETCH(QString, news);
+    QFETCH(QString, leaving);
     Dravik w;
     w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
     w.TimerDvizen->setEnabled(false);
@@ -238,10 +242,21 @@ void TestAccessibility::focusedCellTellsTheLastMoveOnce()
     QCOMPARE(descriptionOf(w.kK[at]), news + QStringLiteral(" open to the player to move"));
     const auto next = std::size_t(nextOpen);
     QCOMPARE(descriptionOf(w.kK[next]), QStringLiteral("open to the player to move"));
-    QTest::keyClick(w.kK[at], againstTheComputer ? Qt::Key_Down : Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), w.kK[next]);
-    QTest::keyClick(w.kK[next], againstTheComputer ? Qt::Key_Up : Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), w.kK[at]);
+    QWidget other;
+    if (leaving == QLatin1String("arrow")) {
+        QTest::keyClick(w.kK[at], againstTheComputer ? Qt::Key_Down : Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), w.kK[next]);
+    } else if (leaving == QLatin1String("menu")) {
+        w.mGame->popup(w.mapToGlobal(QPoint(0, 0)));
+    } else if (leaving == QLatin1String("window")) {
+        showActive(other);
+    } else {
+        QTest::mouseClick(w.ob[0], Qt::LeftButton);
+    }
+    QCOMPARE(descriptionOf(w.kK[at]), QStringLiteral("open to the player to move"));
+    w.mGame->close();
+    showActive(w);
+    w.kK[at]->setFocus();
     QCOMPARE(descriptionOf(w.kK[at]), QStringLiteral("open to the player to move"));
 }
 
