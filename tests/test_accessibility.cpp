@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTest>
 
@@ -76,7 +77,7 @@ private slots:
     void cellsSayTheirRowColumnAndNumber();
     void cellsSayTheirPartInTheGame();
     void computersChoiceIsSaid();
-    void computersChoiceAndEveryScoreAreHeardUnasked();
+    void computersMoveAndEveryScoreAreHeardUnasked();
     void focusedCellTellsTheLastMoveOnce_data();
     void focusedCellTellsTheLastMoveOnce();
     void clockPointIsANoticeWhereverTheFocusIs();
@@ -144,11 +145,12 @@ void TestAccessibility::computersChoiceIsSaid()
 }
 
 // A blind player learns what the computer takes, and every change of score, without going
-// to look: the chosen cell tells its row, column and number when it turns red, and a score
-// tells its new value when it changes - by a move, the first move's half, or the clock.
-void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
+// to look: the cell the focus comes back to tells the move and both scores - the first
+// move's half included - as the focus arrives, and the notice tells the clock's point.
+void TestAccessibility::computersMoveAndEveryScoreAreHeardUnasked()
 {
     Dravik w;
+    showActive(w);
     w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
     w.TimerDvizen->setEnabled(false);
     w.TimerCompHod->blockSignals(true);
@@ -159,32 +161,27 @@ void TestAccessibility::computersChoiceAndEveryScoreAreHeardUnasked()
     scriptSetUp(rnd, 0, Board);
     whenModalAppears([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
     w.m1vsC_Click();
+    showActive(w);
     QCOMPARE(w.Hod, 0);
 
     AccessibilityListener listener;
-    // What a score said when it last told of a change.
-    auto lastHeard = [&listener](platform::Label* score) {
-        const auto heard = listener.about(score, QAccessible::NameChanged);
-        return heard.isEmpty() ? QStringLiteral("nothing") : heard.last().name;
-    };
-    w.kK_Click(20); // the person takes the 3 of row 3; the computer answers in that row
+    w.kK[20]->setFocus();
+    QTest::keyClick(w.kK[20], Qt::Key_Space);       // the 3 of row 3; the computer answers there
     QCOMPARE(w.kK[23]->backColor(), platform::Red); // the 9
-    const auto choice = listener.about(w.kK[23], QAccessible::DescriptionChanged);
-    QCOMPARE(choice.size(), 1);
-    QCOMPARE(choice[0].name, QStringLiteral("Row 3, column 4: 9"));
-    QCOMPARE(choice[0].description, QStringLiteral("the computer's choice"));
-    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 3"));
-    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 1")); // half the first move
-
     for (int t = 0; t < 4; ++t)
         w.TimerCompHod_Timer();
-    QCOMPARE(lastHeard(w.lPl[1]), QStringLiteral("Score of player 2: 10"));
+    const auto back = listener.about(w.kK[3], QAccessible::Focus); // the top of column 4
+    QCOMPARE(back.size(), 1);
+    QCOMPARE(back[0].description, QStringLiteral("I took row 3, column 4: 9. Your score: 3, "
+                                                 "Hard's score: 10. open to the player to move"));
 
     BeepCounter beeps;
     w.lTime->setCaption(QStringLiteral("1"));
     w.TimerTime_Timer(); // the person's time runs out
-    QCOMPARE(lastHeard(w.lPl[0]), QStringLiteral("Score of player 1: 2"));
-    QCOMPARE(listener.about(w.lPl[0], QAccessible::NameChanged).size(), 2);
+    const auto told = listener.about(w.notice, QAccessible::ObjectShow);
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told[0].name, QStringLiteral("Time ran out: one point off. Your score: 2, "
+                                          "Hard's score: 10."));
 }
 
 void TestAccessibility::focusedCellTellsTheLastMoveOnce_data()
@@ -193,25 +190,28 @@ void TestAccessibility::focusedCellTellsTheLastMoveOnce_data()
     QTest::addColumn<int>("focusAfter");
     QTest::addColumn<int>("nextOpen");
     QTest::addColumn<QString>("news");
+    QTest::addColumn<QString>("leaving"); // how the focus leaves the cell, and comes back
     // The person takes the 3 of row 3; "Hard" answers with the 9 of that row, and the focus
     // comes back to the top of column 4.
     QTest::newRow("You vs Me") << true << 3 << 13
-                               << "I took row 3, column 4: 9. Your score: 3, Hard's score: 10.";
+                               << "I took row 3, column 4: 9. Your score: 3, Hard's score: 10."
+                               << "arrow";
     // The focus goes on to the row just opened.
-    QTest::newRow("Humans vs Orcs")
-        << false << 21 << 22
-        << "Player1 took row 3, column 1: 3. Player1 score: 3, Player2 score: 1.";
+    const QString move = "Player1 took row 3, column 1: 3. Player1 score: 3, Player2 score: 1.";
+    for (const char* leaving : {"arrow", "click on the size option in force", "menu", "window"})
+        QTest::addRow("Humans vs Orcs, %s", leaving) << false << 21 << 22 << move << leaving;
 }
 
 // A screen reader speaks the cell that takes the focus, description and all: the cell the
-// focus comes back to tells the last move and both scores, once - an arrow key later it
-// tells only its part in the game again.
+// focus comes back to tells the last move and both scores, once - however the focus leaves
+// it, by an arrow key, the mouse, a menu or another window, the news goes with it.
 void TestAccessibility::focusedCellTellsTheLastMoveOnce()
 {
     QFETCH(bool, againstTheComputer);
     QFETCH(int, focusAfter);
     QFETCH(int, nextOpen);
     QFETCH(QString, news);
+    QFETCH(QString, leaving);
     Dravik w;
     w.TimerBliki->setEnabled(false); // their draws would take the scripted numbers
     w.TimerDvizen->setEnabled(false);
@@ -242,10 +242,21 @@ void TestAccessibility::focusedCellTellsTheLastMoveOnce()
     QCOMPARE(descriptionOf(w.kK[at]), news + QStringLiteral(" open to the player to move"));
     const auto next = std::size_t(nextOpen);
     QCOMPARE(descriptionOf(w.kK[next]), QStringLiteral("open to the player to move"));
-    QTest::keyClick(w.kK[at], againstTheComputer ? Qt::Key_Down : Qt::Key_Right);
-    QCOMPARE(QApplication::focusWidget(), w.kK[next]);
-    QTest::keyClick(w.kK[next], againstTheComputer ? Qt::Key_Up : Qt::Key_Left);
-    QCOMPARE(QApplication::focusWidget(), w.kK[at]);
+    QWidget other;
+    if (leaving == QLatin1String("arrow")) {
+        QTest::keyClick(w.kK[at], againstTheComputer ? Qt::Key_Down : Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), w.kK[next]);
+    } else if (leaving == QLatin1String("menu")) {
+        w.mGame->popup(w.mapToGlobal(QPoint(0, 0)));
+    } else if (leaving == QLatin1String("window")) {
+        showActive(other);
+    } else {
+        QTest::mouseClick(w.ob[0], Qt::LeftButton);
+    }
+    QCOMPARE(descriptionOf(w.kK[at]), QStringLiteral("open to the player to move"));
+    w.mGame->close();
+    showActive(w);
+    w.kK[at]->setFocus();
     QCOMPARE(descriptionOf(w.kK[at]), QStringLiteral("open to the player to move"));
 }
 

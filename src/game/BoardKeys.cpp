@@ -117,10 +117,8 @@ void Dravik::moveFocusFrom(int from, Qt::Key key)
         to = boardsteps::lastCell(Razmer, inOpenLine);
     else if (const auto direction = directionOf(key))
         to = boardsteps::neighbour(from, *direction, Razmer, onBoard);
-    if (to >= 0 && to != from) {
-        newsCell_ = -1; // told once, by the cell the focus came back to
+    if (to >= 0 && to != from)
         kK[std::size_t(to)]->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 // Called for Tab and Shift+Tab, and by the toolkit when the focused control is hidden or
@@ -137,7 +135,6 @@ bool Dravik::focusNextPrevChild(bool next)
     if (cell >= 0) {
         // The board is one stop: Tab goes on to the size option in force, or the first.
         boardFocus_ = cell;
-        newsCell_ = -1;
         auto* const* checked = std::ranges::find_if(ob, [](auto* o) { return o->isChecked(); });
         (checked == ob.end() ? ob[0] : *checked)
             ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);

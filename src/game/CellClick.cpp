@@ -1,5 +1,4 @@
 #include "game/ProgramWide.h"
-#include "platform/LabelAccessible.h"
 #include "rules/Scoring.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"
@@ -64,7 +63,5 @@ void Dravik::openLineThrough(int Index)
 
 void Dravik::showScore(int player)
 {
-    platform::Label* score = lPl[std::size_t(player)];
-    score->setCaption(QString::number(Ochki[std::size_t(player)]));
-    platform::reportNameChanged(score); // a screen reader hears every change of score
+    lPl[std::size_t(player)]->setCaption(QString::number(Ochki[std::size_t(player)]));
 }

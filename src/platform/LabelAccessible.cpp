@@ -54,24 +54,4 @@ void LabelAccessible::doAction(const QString& action)
     QAccessibleWidget::doAction(action);
 }
 
-namespace {
-
-void report(Label* label, QAccessible::Event change)
-{
-    QAccessibleEvent event(label, change);
-    QAccessible::updateAccessibility(&event);
-}
-
-} // namespace
-
-void reportNameChanged(Label* label)
-{
-    report(label, QAccessible::NameChanged);
-}
-
-void reportDescriptionChanged(Label* label)
-{
-    report(label, QAccessible::DescriptionChanged);
-}
-
 } // namespace platform

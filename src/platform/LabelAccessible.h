@@ -27,10 +27,4 @@ private:
     bool takesKeyboard() const;
 };
 
-// Tell assistive technology, unasked, that what a label says has changed: its name, which
-// holds its caption, or its description. A screen reader can then speak the news although
-// the label does not have the focus.
-void reportNameChanged(Label* label);
-void reportDescriptionChanged(Label* label);
-
 } // namespace platform

@@ -38,7 +38,7 @@ Notice::Notice(QWidget* parent, const QString& name) : QWidget(parent)
     hide();
 }
 
-// Readers speak a notification when it comes into view: the notice says it does, with the
+// Orca speaks a notification when it comes into view: the notice says it does, with the
 // news as its name, and stays hidden.
 void Notice::tell(const QString& news)
 {

@@ -6,9 +6,9 @@ namespace platform {
 
 // A notice for screen readers alone: a control that is never shown on the screen and tells
 // assistive technology, unasked, a line of news as a notification - the one kind of news a
-// screen reader speaks wherever the focus is. The toolkit has no event that announces text,
-// and it tells a reader of a changed name or description without the text itself, which
-// readers then fail to speak.
+// screen reader speaks wherever the focus is: Orca speaks it as it comes into view. The
+// toolkit has no event that announces text, and Orca passes over a changed name or
+// description away from the focus.
 class Notice : public QWidget
 {
     Q_OBJECT

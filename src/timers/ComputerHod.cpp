@@ -1,5 +1,4 @@
 #include "game/ProgramWide.h"
-#include "platform/LabelAccessible.h"
 #include "rules/ComputerChoice.h"
 #include "rules/Random.h"
 #include "ui/Dravik.h"
@@ -14,11 +13,8 @@ void Dravik::ComputerHod()
         chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, platform::Rnd);
     Maks = choice.Maks;
     Ocenka = choice.Ocenka;
-    if (const auto cell = computerCell(Liniya, Razmer, choice)) {
-        platform::Label* chosen = kK[std::size_t(*cell)];
-        chosen->setBackColor(platform::Red);
-        platform::reportDescriptionChanged(chosen); // a screen reader hears what it takes
-    }
+    if (const auto cell = computerCell(Liniya, Razmer, choice))
+        kK[std::size_t(*cell)]->setBackColor(platform::Red);
     Takt = 0;
     TimerCompHod->setEnabled(true);
 }

@@ -104,6 +104,7 @@ void Dravik::buildBoard(QWidget* client)
         Label* cell = boldLabel(client, indexed("kK", i),
                                 twipsRect(360 + 480 * (i % 10), 120 + 480 * (i / 10), 375, 375));
         cell->setFocusPolicy(Qt::TabFocus); // the board is one stop of the Tab key
+        cell->installEventFilter(this);     // its news goes with the focus
         connect(cell, &Label::clicked, this, [this, i] { takeCell(i); });
         connect(cell, &Label::moveKeyPressed, this,
                 [this, i](Qt::Key key) { moveFocusFrom(i, key); });

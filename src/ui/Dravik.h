@@ -135,13 +135,16 @@ public:
     // --- What a screen reader hears (game/BoardNews.cpp) ---
 
     // What has happened since the person's last key on the board - the last move and both
-    // scores - told by the cell the focus came back to after the move while it keeps the
-    // focus, or nothing for any other cell.
+    // scores - told by the cell the focus came back to after the move until the focus leaves
+    // it, or nothing for any other cell.
     QString newsAt(const platform::Label* cell) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // Watches the cells: the news of the game goes when the focus leaves the cell that tells
+    // it (game/BoardNews.cpp).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // --- Playing from the keyboard (game/BoardKeys.cpp) ---
@@ -174,7 +177,7 @@ private:
     QString scoresSaid() const;
 
     QString news_;
-    int newsCell_ = -1; // the cell the focus came back to after the news, or -1
+    int newsCell_ = -1; // the cell the focus came back to after the news, until it leaves
 
     void openLineThrough(int Index);
     void showScore(int player);
