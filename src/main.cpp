@@ -4,14 +4,12 @@
 #include "ui/Dravik.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    if (const auto answer = platform::commandLineAnswer(platform::argumentsOf(argc, argv))) {
-        std::fputs(answer->toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    const QStringList arguments = platform::argumentsOf(argc, argv);
+    if (const auto answer = platform::commandLineAnswer(arguments))
+        return platform::printAnswer(*answer);
     platform::sendFramesInline();
     QApplication app(argc, argv);
     platform::keepFrameSettingToOurselves();

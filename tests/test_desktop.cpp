@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <unistd.h>
 
 namespace {
 
@@ -126,6 +127,15 @@ Run run(const QString& program, const QStringList& arguments,
     return {process.exitCode(), out, err, out + err};
 }
 
+// The environment of a session with no display: the game has none to open.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QLatin1String(name));
+    return bare;
+}
+
 QStringList linesContaining(const QString& output, const QStringList& marks)
 {
     QStringList found;
@@ -163,6 +173,7 @@ private slots:
     // The command line
     void helpAndVersionNeedNoDisplay();
     void otherArgumentsLeaveTheGameOpen();
+    void unwrittenAnswerFails();
 
 private:
     QString installed(const QString& relative) const { return prefix_.filePath(relative); }
@@ -306,9 +317,7 @@ void TestDesktop::metainfoPassesAppstreamValidation()
 // standard output, where `blinzor --help | less` finds them; nothing goes to the errors.
 void TestDesktop::helpAndVersionNeedNoDisplay()
 {
-    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        bare.remove(QLatin1String(name));
+    const QProcessEnvironment bare = withoutDisplay();
     const Run version = run(installed(Program), {QStringLiteral("--version")}, bare);
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.standardOutput, QStringLiteral("Blinzor " BLINZOR_VERSION "\n"));
@@ -333,6 +342,21 @@ void TestDesktop::otherArgumentsLeaveTheGameOpen()
     game.kill();
     game.waitForFinished();
     QVERIFY2(!ended, qPrintable(QString::fromLocal8Bit(game.readAll())));
+}
+
+// A --help or --version whose answer is lost fails, as any command's would.
+void TestDesktop::unwrittenAnswerFails()
+{
+    for (const char* option : {"--help", "--version"})
+        for (const QString& output : {QStringLiteral("/dev/full"), QString()}) { // empty: closed
+            QProcess process;
+            if (output.isEmpty())
+                process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+            process.setStandardOutputFile(output.isEmpty() ? QProcess::nullDevice() : output);
+            process.start(installed(Program), {QLatin1String(option)});
+            QVERIFY(process.waitForFinished(60000));
+            QVERIFY2(process.exitCode() == 1, option);
+        }
 }
 
 QTEST_MAIN(TestDesktop)
