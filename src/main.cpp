@@ -1,5 +1,6 @@
 #include "platform/CommandLine.h"
 #include "platform/FrameTransfer.h"
+#include "platform/NoDisplay.h"
 #include "platform/SessionBus.h"
 #include "ui/Dravik.h"
 
@@ -11,7 +12,9 @@ int main(int argc, char* argv[])
     if (const auto answer = platform::commandLineAnswer(arguments))
         return platform::printAnswer(*answer);
     platform::sendFramesInline();
+    platform::holdToolkitMessages(arguments);
     QApplication app(argc, argv);
+    platform::passOnToolkitMessages();
     platform::keepFrameSettingToOurselves();
     platform::avoidStartingSessionBus();
     QApplication::setOrganizationName(QStringLiteral("Blinzor"));

@@ -173,6 +173,8 @@ private slots:
     // The command line
     void helpAndVersionNeedNoDisplay();
     void otherArgumentsLeaveTheGameOpen();
+    void noDisplayIsOneLineAndStatusOne_data();
+    void noDisplayIsOneLineAndStatusOne();
     void unwrittenAnswerFails();
 
 private:
@@ -342,6 +344,33 @@ void TestDesktop::otherArgumentsLeaveTheGameOpen()
     game.kill();
     game.waitForFinished();
     QVERIFY2(!ended, qPrintable(QString::fromLocal8Bit(game.readAll())));
+}
+
+void TestDesktop::noDisplayIsOneLineAndStatusOne_data()
+{
+    QTest::addColumn<QString>("settings"); // NAME=value words, over a session with no display
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("tried");
+    QTest::newRow("DISPLAY") << "DISPLAY=:987" << QStringList() << "display \":987\"";
+    QTest::newRow("-display") << "DISPLAY=:987" << QStringList{"-display", ":986"}
+                              << "display \":986\"";
+    QTest::newRow("none") << "" << QStringList() << "a display: DISPLAY is not set";
+    QTest::newRow("Wayland") << "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=w-0 XDG_RUNTIME_DIR=/r"
+                             << QStringList() << "display \"/r/w-0\"";
+}
+
+// Not the toolkit's abort and its core dump: one line saying which display, and status 1.
+void TestDesktop::noDisplayIsOneLineAndStatusOne()
+{
+    QFETCH(QString, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, tried);
+    QProcessEnvironment environment = withoutDisplay();
+    for (const QString& setting : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section('=', 1));
+    const Run game = run(installed(Program), arguments, environment);
+    QCOMPARE(game.exitCode, 1); // -1 when it crashed
+    QCOMPARE(game.standardError, "blinzor: cannot open " + tried + "\n");
 }
 
 // A --help or --version whose answer is lost fails, as any command's would.
