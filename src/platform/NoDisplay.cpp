@@ -23,12 +23,13 @@ std::vector<HeldMessage> held;
 QStringList startArguments;
 QtMessageHandler passOn = nullptr;
 
-// The toolkit names the platform plugin it could not start just before it gives up.
+// The toolkit names the platform plugin it could not start just before it gives up: the
+// last one named, where it tries several in turn.
 QString pluginTried()
 {
     static const QRegularExpression named(QStringLiteral("platform plugin \"([^\"]+)\""));
-    for (const HeldMessage& message : held)
-        if (const QRegularExpressionMatch match = named.match(message.text); match.hasMatch())
+    for (auto message = held.rbegin(); message != held.rend(); ++message)
+        if (const QRegularExpressionMatch match = named.match(message->text); match.hasMatch())
             return match.captured(1);
     return QStringLiteral("xcb");
 }
