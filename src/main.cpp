@@ -1,19 +1,20 @@
 #include "platform/CommandLine.h"
 #include "platform/FrameTransfer.h"
+#include "platform/NoDisplay.h"
 #include "platform/SessionBus.h"
 #include "ui/Dravik.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    if (const auto answer = platform::commandLineAnswer(platform::argumentsOf(argc, argv))) {
-        std::fputs(answer->toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    const QStringList arguments = platform::argumentsOf(argc, argv);
+    if (const auto answer = platform::commandLineAnswer(arguments))
+        return platform::printAnswer(*answer);
     platform::sendFramesInline();
+    platform::holdToolkitMessages(arguments);
     QApplication app(argc, argv);
+    platform::passOnToolkitMessages();
     platform::keepFrameSettingToOurselves();
     platform::avoidStartingSessionBus();
     QApplication::setOrganizationName(QStringLiteral("Blinzor"));

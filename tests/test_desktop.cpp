@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <unistd.h>
 
 namespace {
 
@@ -126,6 +127,15 @@ Run run(const QString& program, const QStringList& arguments,
     return {process.exitCode(), out, err, out + err};
 }
 
+// The environment of a session with no display: the game has none to open.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QLatin1String(name));
+    return bare;
+}
+
 QStringList linesContaining(const QString& output, const QStringList& marks)
 {
     QStringList found;
@@ -163,6 +173,9 @@ private slots:
     // The command line
     void helpAndVersionNeedNoDisplay();
     void otherArgumentsLeaveTheGameOpen();
+    void noDisplayIsOneLineAndStatusOne_data();
+    void noDisplayIsOneLineAndStatusOne();
+    void unwrittenAnswerFails();
 
 private:
     QString installed(const QString& relative) const { return prefix_.filePath(relative); }
@@ -306,9 +319,7 @@ void TestDesktop::metainfoPassesAppstreamValidation()
 // standard output, where `blinzor --help | less` finds them; nothing goes to the errors.
 void TestDesktop::helpAndVersionNeedNoDisplay()
 {
-    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        bare.remove(QLatin1String(name));
+    const QProcessEnvironment bare = withoutDisplay();
     const Run version = run(installed(Program), {QStringLiteral("--version")}, bare);
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.standardOutput, QStringLiteral("Blinzor " BLINZOR_VERSION "\n"));
@@ -333,6 +344,48 @@ void TestDesktop::otherArgumentsLeaveTheGameOpen()
     game.kill();
     game.waitForFinished();
     QVERIFY2(!ended, qPrintable(QString::fromLocal8Bit(game.readAll())));
+}
+
+void TestDesktop::noDisplayIsOneLineAndStatusOne_data()
+{
+    QTest::addColumn<QString>("settings"); // NAME=value words, over a session with no display
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("tried");
+    QTest::newRow("DISPLAY") << "DISPLAY=:987" << QStringList() << "display \":987\"";
+    QTest::newRow("-display") << "DISPLAY=:987" << QStringList{"-display", ":986"}
+                              << "display \":986\"";
+    QTest::newRow("none") << "" << QStringList() << "a display: DISPLAY is not set";
+    QTest::newRow("Wayland") << "QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=w-0 XDG_RUNTIME_DIR=/r"
+                             << QStringList() << "display \"/r/w-0\"";
+}
+
+// Not the toolkit's abort and its core dump: one line saying which display, and status 1.
+void TestDesktop::noDisplayIsOneLineAndStatusOne()
+{
+    QFETCH(QString, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, tried);
+    QProcessEnvironment environment = withoutDisplay();
+    for (const QString& setting : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section('=', 1));
+    const Run game = run(installed(Program), arguments, environment);
+    QCOMPARE(game.exitCode, 1); // -1 when it crashed
+    QCOMPARE(game.standardError, "blinzor: cannot open " + tried + "\n");
+}
+
+// A --help or --version whose answer is lost fails, as any command's would.
+void TestDesktop::unwrittenAnswerFails()
+{
+    for (const char* option : {"--help", "--version"})
+        for (const QString& output : {QStringLiteral("/dev/full"), QString()}) { // empty: closed
+            QProcess process;
+            if (output.isEmpty())
+                process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+            process.setStandardOutputFile(output.isEmpty() ? QProcess::nullDevice() : output);
+            process.start(installed(Program), {QLatin1String(option)});
+            QVERIFY(process.waitForFinished(60000));
+            QVERIFY2(process.exitCode() == 1, option);
+        }
 }
 
 QTEST_MAIN(TestDesktop)

@@ -1,6 +1,9 @@
 #include "platform/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace platform {
 
@@ -43,6 +46,17 @@ std::optional<QString> commandLineAnswer(const QStringList& arguments)
     if (parser.isSet(version))
         return QStringLiteral("Blinzor " BLINZOR_VERSION "\n");
     return std::nullopt;
+}
+
+int printAnswer(const QString& answer)
+{
+    const QByteArray text = answer.toLocal8Bit();
+    if (std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout) ==
+            std::size_t(text.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "blinzor: cannot write to standard output: %s\n", std::strerror(errno));
+    return 1;
 }
 
 } // namespace platform

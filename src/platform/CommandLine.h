@@ -15,4 +15,9 @@ QStringList argumentsOf(int argc, char* argv[]);
 // What to print and then leave with success, or nothing when the game should open.
 std::optional<QString> commandLineAnswer(const QStringList& arguments);
 
+// Prints `answer` on standard output and gives the program's status: 0, or 1 when it could
+// not be written there (`blinzor --help >&-`, or a full disk), so that a script sees the
+// answer was lost.
+int printAnswer(const QString& answer);
+
 } // namespace platform

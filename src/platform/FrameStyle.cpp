@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QPainter>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 #include <algorithm>
 
@@ -25,20 +24,38 @@ const QColor EtchLight(255, 255, 255);
 
 void FrameStyle::apply(QGroupBox* frame)
 {
-    // Over a style of the application's own kind, so that the options keep its sizes.
-    auto* style = new FrameStyle;
-    style->setBaseStyle(QStyleFactory::create(QApplication::style()->name()));
-    style->setParent(frame); // a widget does not own its style
+    FrameStyle* style = overApplicationStyle();
     frame->setStyle(style);
     for (QRadioButton* option : frame->findChildren<QRadioButton*>())
         option->setStyle(style);
+}
+
+FrameStyle* FrameStyle::overApplicationStyle()
+{
+    // The application's own style underneath, so that the options keep its sizes and look:
+    // a second style of its kind would cost the first frame its making. Laid over it, this
+    // style takes it as its child and is asked by it for what it draws of its own parts;
+    // every window of the game shares the one.
+    QStyle* application = QApplication::style();
+    if (auto* shared = dynamic_cast<FrameStyle*>(application->parent()))
+        return shared;
+    auto* style = new FrameStyle(application);
+    style->setParent(qApp);
+    return style;
+}
+
+bool FrameStyle::drawsOwnWay(const QWidget* widget) const
+{
+    // The application's style asks here for every widget's parts: only the frame and its
+    // options are drawn this way, the rest as that style draws them.
+    return widget && widget->style() == this;
 }
 
 QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                  SubControl part, const QWidget* widget) const
 {
     const auto* frame = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-    if (control != CC_GroupBox || !frame)
+    if (control != CC_GroupBox || !frame || !drawsOwnWay(widget))
         return QProxyStyle::subControlRect(control, option, part, widget);
     const QFontMetrics metrics = frame->fontMetrics;
     const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(frame->text) + 2 * CaptionGap,
@@ -60,7 +77,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
                                     QPainter* painter, const QWidget* widget) const
 {
     const auto* frame = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
-    if (control != CC_GroupBox || !frame) {
+    if (control != CC_GroupBox || !frame || !drawsOwnWay(widget)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
@@ -82,7 +99,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
 void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                QPainter* painter, const QWidget* widget) const
 {
-    if (element != PE_IndicatorRadioButton) {
+    if (element != PE_IndicatorRadioButton || !drawsOwnWay(widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }

@@ -23,6 +23,12 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+
+private:
+    using QProxyStyle::QProxyStyle;
+
+    static FrameStyle* overApplicationStyle();
+    bool drawsOwnWay(const QWidget* widget) const;
 };
 
 } // namespace platform
