@@ -3,7 +3,7 @@
 #include "Boards.h"
 #include "RealModal.h"
 #include "Seams.h"
-#include "platform/SessionEnd.h"
+#include "platform/system/SessionEnd.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"

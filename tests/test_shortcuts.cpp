@@ -6,7 +6,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "rules/BoardSteps.h"
 #include "ui/Dravik.h"
 

@@ -2,7 +2,7 @@
 
 #include "AllocCount.h"
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "rules/ComputerChoice.h"
 #include "rules/Random.h"
 

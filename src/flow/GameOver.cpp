@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
 #include "rules/MatchTexts.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"

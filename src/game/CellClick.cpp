@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/LabelAccessible.h"
+#include "platform/screenreader/LabelAccessible.h"
 #include "rules/Scoring.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"

@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "rules/GlintPhase.h"
 #include "rules/Random.h"
 #include "rules/ShakeStep.h"

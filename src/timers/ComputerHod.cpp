@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/LabelAccessible.h"
+#include "platform/screenreader/LabelAccessible.h"
 #include "rules/ComputerChoice.h"
 #include "rules/Random.h"
 #include "ui/Dravik.h"

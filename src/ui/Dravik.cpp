@@ -1,13 +1,13 @@
 #include "ui/Dravik.h"
 
-#include "platform/FitCaption.h"
-#include "platform/FrameStyle.h"
-#include "platform/Image.h"
-#include "platform/Notice.h"
-#include "platform/Placement.h"
-#include "platform/SessionEnd.h"
-#include "platform/SharpPicture.h"
-#include "platform/Twips.h"
+#include "platform/drawing/FitCaption.h"
+#include "platform/drawing/FrameStyle.h"
+#include "platform/drawing/Placement.h"
+#include "platform/drawing/SharpPicture.h"
+#include "platform/runtime/Image.h"
+#include "platform/runtime/Twips.h"
+#include "platform/screenreader/Notice.h"
+#include "platform/system/SessionEnd.h"
 #include "ui/CellAccessible.h"
 
 #include <QAction>

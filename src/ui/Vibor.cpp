@@ -1,10 +1,10 @@
 #include "ui/Vibor.h"
 
 #include "game/ProgramWide.h"
-#include "platform/FitCaption.h"
-#include "platform/MsgBox.h"
-#include "platform/Placement.h"
-#include "platform/Twips.h"
+#include "platform/drawing/FitCaption.h"
+#include "platform/drawing/Placement.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/runtime/Twips.h"
 #include "rules/Random.h"
 #include "rules/RemarkPick.h"
 

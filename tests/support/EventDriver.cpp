@@ -1,9 +1,9 @@
 #include "EventDriver.h"
 
 #include "SeenState.h"
-#include "platform/Effects.h"
-#include "platform/Launcher.h"
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/system/Effects.h"
+#include "platform/system/Launcher.h"
 #include "rules/Random.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"

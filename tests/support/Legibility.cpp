@@ -1,7 +1,7 @@
 #include "Legibility.h"
 
+#include "platform/runtime/Label.h"
 #include "rules/Contrast.h"
-#include "platform/Label.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

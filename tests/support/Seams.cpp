@@ -1,6 +1,6 @@
 #include "Seams.h"
 
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
 #include "rules/Random.h"
 
 #include <QTest>

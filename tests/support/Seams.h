@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Effects.h"
+#include "platform/system/Effects.h"
 #include "rules/MsgBoxStyle.h"
 
 #include <QList>

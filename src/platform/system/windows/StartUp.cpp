@@ -1,8 +1,8 @@
 // Windows' side of the start-up steps that Linux takes for its X server and its D-Bus
 // session bus: Windows draws frames and reaches screen readers without either, so there is
 // nothing to do.
-#include "platform/FrameTransfer.h"
-#include "platform/SessionBus.h"
+#include "platform/system/FrameTransfer.h"
+#include "platform/system/SessionBus.h"
 
 namespace platform {
 

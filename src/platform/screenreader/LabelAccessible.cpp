@@ -1,6 +1,6 @@
-#include "platform/LabelAccessible.h"
+#include "platform/screenreader/LabelAccessible.h"
 
-#include "platform/Label.h"
+#include "platform/runtime/Label.h"
 
 namespace platform {
 

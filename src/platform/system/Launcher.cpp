@@ -1,4 +1,4 @@
-#include "platform/Launcher.h"
+#include "platform/system/Launcher.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 
 #include <QPainter>
 

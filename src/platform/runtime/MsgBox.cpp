@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
-#include "platform/PictureClip.h"
+#include "platform/runtime/PictureClip.h"
 
-#include "platform/SharpPicture.h"
+#include "platform/drawing/SharpPicture.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/Timer.h"
+#include "platform/runtime/Timer.h"
 
 namespace platform {
 

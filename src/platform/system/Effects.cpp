@@ -1,4 +1,4 @@
-#include "platform/Effects.h"
+#include "platform/system/Effects.h"
 
 #include <QApplication>
 #include <array>

@@ -1,4 +1,4 @@
-#include "platform/Notice.h"
+#include "platform/screenreader/Notice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

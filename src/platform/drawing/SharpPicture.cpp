@@ -1,4 +1,4 @@
-#include "platform/SharpPicture.h"
+#include "platform/drawing/SharpPicture.h"
 
 #include <QGuiApplication>
 

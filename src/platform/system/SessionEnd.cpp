@@ -1,4 +1,4 @@
-#include "platform/SessionEnd.h"
+#include "platform/system/SessionEnd.h"
 
 #include <QGuiApplication>
 #include <QPointer>

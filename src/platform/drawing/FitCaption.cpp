@@ -1,4 +1,4 @@
-#include "platform/FitCaption.h"
+#include "platform/drawing/FitCaption.h"
 
 #include <QRadioButton>
 #include <QStyle>

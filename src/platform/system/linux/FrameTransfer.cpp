@@ -1,4 +1,4 @@
-#include "platform/FrameTransfer.h"
+#include "platform/system/FrameTransfer.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "platform/Registry.h"
+#include "platform/system/Registry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/Val.h"
+#include "platform/runtime/Val.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "platform/Colors.h"
+#include "platform/runtime/Colors.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/Label.h"
+#include "platform/runtime/Label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/FrameStyle.h"
+#include "platform/drawing/FrameStyle.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "platform/Placement.h"
+#include "platform/drawing/Placement.h"
 
 #include <QScreen>
 #include <QWidget>
