@@ -17,10 +17,9 @@ namespace platform {
 // bus can be found it changes nothing.
 void avoidStartingSessionBus();
 
-#if !defined(_WIN32) && !defined(__APPLE__)
 // Whether D-Bus would find a bus without starting one: an address in the environment, the
-// user's bus in the runtime folder, or one advertised on the X display.
+// user's bus in the runtime folder, or one advertised on the X display. A question for
+// Linux alone: Windows has no session bus to look for.
 bool sessionBusCanBeFound();
-#endif
 
 } // namespace platform
