@@ -161,14 +161,13 @@ private slots:
         // The data sits at the front of a zero-filled buffer, as a read leaves it.
         std::string buffer(1024, '\0');
         std::copy(data.begin(), data.end(), buffer.begin());
-        QCOMPARE(
-            QByteArray::fromStdString(platform::registryStringText(buffer, std::uint32_t(size))),
-            text);
+        QCOMPARE(QByteArray::fromStdString(rules::registryStringText(buffer, std::uint32_t(size))),
+                 text);
     }
 
     void sizeBeyondTheBufferKeepsTheBuffer()
     {
-        QCOMPARE(platform::registryStringText("abc", 1024), std::string("abc"));
+        QCOMPARE(rules::registryStringText("abc", 1024), std::string("abc"));
     }
 
     void numberTextKeepsEveryByte_data()
@@ -184,7 +183,7 @@ private slots:
     {
         QFETCH(QByteArray, data);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(platform::registryNumberText(data.toStdString())), text);
+        QCOMPARE(QString::fromStdString(rules::registryNumberText(data.toStdString())), text);
     }
 
     // --- Reading one value ---
@@ -193,10 +192,10 @@ private slots:
     {
         ScriptedRegistry registry;
         const QString key = QStringLiteral("SOFTWARE\\Test");
-        registry.set(key, "terminated", {platform::RegString, terminated("C:\\Tools\\info.exe")});
-        registry.set(key, "unterminated", {platform::RegString, "C:\\Tools"});
+        registry.set(key, "terminated", {rules::RegString, terminated("C:\\Tools\\info.exe")});
+        registry.set(key, "unterminated", {rules::RegString, "C:\\Tools"});
         // A number whose top byte is zero: its data ends in 0, yet no byte may be lost.
-        registry.set(key, "number", {platform::RegNumber, bytes({0x05, 0x01, 0x00, 0x00})});
+        registry.set(key, "number", {rules::RegNumber, bytes({0x05, 0x01, 0x00, 0x00})});
         registry.set(key, "binary", {3, bytes({0x01, 0x02})});
 
         QString out;
@@ -216,7 +215,7 @@ private slots:
     void missingKeyOrValueGivesNothing()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH", {platform::RegString, terminated("C:\\info.exe")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\info.exe")});
 
         QString out = QStringLiteral("stale");
         QVERIFY(!About::GetKeyValue(platform::HKeyLocalMachine, ToolFolderKey, "MSINFO", out));
@@ -324,9 +323,8 @@ private slots:
     void firstEntryIsStartedAsItIs()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH",
-                     {platform::RegString, terminated("C:\\Odd Place\\si.exe")});
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Other")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\Odd Place\\si.exe")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Other")});
         ScriptedLauncher launcher;
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -340,7 +338,7 @@ private slots:
     void firstEntryThatWillNotStartIsReported()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH", {platform::RegString, terminated("C:\\gone.exe")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\gone.exe")});
         ScriptedLauncher launcher({}, false);
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -355,7 +353,7 @@ private slots:
     void folderEntryStartsTheToolInIt()
     {
         ScriptedRegistry registry;
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Info")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Info")});
         ScriptedLauncher launcher({QStringLiteral("C:\\Info\\MSINFO32.EXE")});
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -369,7 +367,7 @@ private slots:
     void folderWithoutTheToolIsReported()
     {
         ScriptedRegistry registry;
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Info")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Info")});
         ScriptedLauncher launcher;
         MsgBoxRecorder boxes;
         About dialog(nullptr);

@@ -33,6 +33,7 @@
 #include <unistd.h>
 
 using namespace platform;
+using namespace rules;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace platform {
+namespace rules {
 
 namespace {
 
@@ -76,4 +76,4 @@ Rgb faceApartFromWhite(Rgb face)
     return contrastRatio(face, WhiteRgb) >= contrastRatio(ClearGrey, WhiteRgb) ? face : ClearGrey;
 }
 
-} // namespace platform
+} // namespace rules

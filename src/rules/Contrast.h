@@ -4,7 +4,7 @@
 // 1 for white) as (L1 + 0.05) / (L2 + 0.05): 1 for the same colour, 21 for black on white.
 // Text wants 4.5; a disabled caption or a mark that is not text wants 3. No toolkit here,
 // so the arithmetic is tested alone.
-namespace platform {
+namespace rules {
 
 struct Rgb
 {
@@ -37,4 +37,4 @@ Rgb fadedTowards(Rgb text, Rgb back, double contrast);
 // desktop's own `face` where it is, else a clear grey.
 Rgb faceApartFromWhite(Rgb face);
 
-} // namespace platform
+} // namespace rules

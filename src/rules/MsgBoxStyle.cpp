@@ -1,6 +1,6 @@
 #include "rules/MsgBoxStyle.h"
 
-namespace platform {
+namespace rules {
 
 MsgBoxStyle decodeMsgBoxStyle(int style)
 {
@@ -24,4 +24,4 @@ int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[2])
     return 1;
 }
 
-} // namespace platform
+} // namespace rules

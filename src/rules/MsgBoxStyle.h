@@ -3,7 +3,7 @@
 // A message box's style number, decoded: the sum of a button set, an icon and the
 // default button (16 critical, 32 question, 48 exclamation, 64 information; 256 makes the
 // second button the default). No toolkit here, so the rules can be tested alone.
-namespace platform {
+namespace rules {
 
 // The button sets the game's boxes use; any other set reads as OK alone.
 enum class MsgBoxButtons
@@ -49,4 +49,4 @@ MsgBoxStyle decodeMsgBoxStyle(int style);
 // The answers a box of this button set offers, left to right; the count is returned.
 int msgBoxAnswers(MsgBoxButtons buttons, MsgBoxResult (&answers)[2]);
 
-} // namespace platform
+} // namespace rules

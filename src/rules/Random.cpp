@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
-namespace platform {
+namespace rules {
 
 namespace {
 
@@ -43,4 +43,4 @@ void setRndScript(RndScript s)
     script = std::move(s);
 }
 
-} // namespace platform
+} // namespace rules

@@ -5,7 +5,7 @@
 // The program's one random generator: board values, the first player, the "Easy"
 // computer, the remark of the strength dialog, glints and shaking all draw from it, so
 // their draws interleave in one sequence.
-namespace platform {
+namespace rules {
 
 // The next draw, 0 <= r < 1, at single precision.
 float Rnd();
@@ -18,4 +18,4 @@ void Randomize();
 using RndScript = std::function<float()>;
 void setRndScript(RndScript script);
 
-} // namespace platform
+} // namespace rules

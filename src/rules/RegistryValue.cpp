@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace platform {
+namespace rules {
 
 std::string registryStringText(std::string_view buffer, std::uint32_t size)
 {
@@ -24,4 +24,4 @@ std::string registryNumberText(std::string_view data)
     return text;
 }
 
-} // namespace platform
+} // namespace rules

@@ -5,7 +5,7 @@
 #include <string_view>
 
 // What a registry value's data reads as. No toolkit here, so the rules can be tested alone.
-namespace platform {
+namespace rules {
 
 // The value types the program understands, numbered as the registry numbers them.
 inline constexpr std::uint32_t RegString = 1; // text, usually stored with a closing zero
@@ -22,4 +22,4 @@ std::string registryStringText(std::string_view buffer, std::uint32_t size);
 // 0x0001A2B3 reads "&h0001A2B3" and no two numbers share a text.
 std::string registryNumberText(std::string_view data);
 
-} // namespace platform
+} // namespace rules

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr auto TwipsPerPixel = float(platform::TwipsPerPixel);
+constexpr auto TwipsPerPixel = float(rules::TwipsPerPixel);
 
 } // namespace
 

@@ -11,7 +11,7 @@ void Dravik::ComputerHod()
 {
     PokaziKletki(0);
     const ComputerEvaluation choice =
-        chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, platform::Rnd);
+        chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, rules::Rnd);
     Maks = choice.Maks;
     Ocenka = choice.Ocenka;
     if (const auto cell = computerCell(Liniya, Razmer, choice)) {

@@ -75,7 +75,7 @@ Dravik::Dravik(QWidget* parent)
     // The open line is told from the rest by white against button face: where the desktop's
     // face comes close to white, the cells take a clear grey instead.
     QPalette face = client->palette();
-    face.setColor(QPalette::Button, platform::toQColor(platform::faceApartFromWhite(
+    face.setColor(QPalette::Button, platform::toQColor(rules::faceApartFromWhite(
                                         platform::toRgb(face.color(QPalette::Button)))));
     client->setPalette(face);
     setCentralWidget(client);

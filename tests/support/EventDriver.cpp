@@ -121,13 +121,13 @@ constexpr std::uint64_t DrawStream = 0x6A09E667F3BCC909ULL;
 } // namespace
 
 EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
-    : endingAnswer(platform::vbNo), w_(window), seed_(seed), pick_(seed), draws_(seed ^ DrawStream)
+    : endingAnswer(rules::vbNo), w_(window), seed_(seed), pick_(seed), draws_(seed ^ DrawStream)
 {
     // The timers keep running, so that their Enabled flags mean what they mean in play,
     // but only the driver's ticks reach their handlers.
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(true);
-    platform::setRndScript([this] { return draws_.unit(); });
+    rules::setRndScript([this] { return draws_.unit(); });
     platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
         return answerBox(prompt, style, title);
     });
@@ -153,7 +153,7 @@ EventDriver::~EventDriver()
     platform::setEffectHook(platform::Effect::EndProgram, {});
     platform::setEffectHook(platform::Effect::Beep, {});
     platform::setMsgBoxAnswerer({});
-    platform::setRndScript({});
+    rules::setRndScript({});
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(false);
 }
@@ -308,7 +308,7 @@ int EventDriver::answerBox(const QString& prompt, int style, const QString& titl
         fireMeanwhile();
     }
     if (style != 292)
-        return platform::vbOK;
+        return rules::vbOK;
     ++endingQuestions;
     return endingAnswer;
 }

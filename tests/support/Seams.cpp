@@ -22,7 +22,7 @@ MsgBoxRecorder::~MsgBoxRecorder()
 
 ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
 {
-    platform::setRndScript([this] {
+    rules::setRndScript([this] {
         ++draws_;
         if (values_.empty()) {
             QTest::qFail("Rnd() drew more numbers than the test scripted", __FILE__, __LINE__);
@@ -36,7 +36,7 @@ ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
 
 ScriptedRnd::~ScriptedRnd()
 {
-    platform::setRndScript({});
+    rules::setRndScript({});
 }
 
 CallCounter::CallCounter(platform::Effect effect) : effect_(effect)

@@ -20,7 +20,7 @@ struct MsgBoxCall
 class MsgBoxRecorder
 {
 public:
-    explicit MsgBoxRecorder(int answer = platform::vbOK);
+    explicit MsgBoxRecorder(int answer = rules::vbOK);
     ~MsgBoxRecorder();
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;

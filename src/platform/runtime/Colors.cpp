@@ -11,20 +11,21 @@ QColor toQColor(Color c, const QPalette& palette)
 
 QColor captionColor(Color back, const QPalette& palette, bool enabled)
 {
-    const Rgb shown = toRgb(toQColor(back, palette));
-    const Rgb text =
+    const rules::Rgb shown = toRgb(toQColor(back, palette));
+    const rules::Rgb text =
         isSystemColor(back)
-            ? textColorOn(shown, toRgb(palette.color(QPalette::Active, QPalette::ButtonText)))
-            : textColorOn(shown);
-    return toQColor(enabled ? text : fadedTowards(text, shown, DisabledContrast));
+            ? rules::textColorOn(shown,
+                                 toRgb(palette.color(QPalette::Active, QPalette::ButtonText)))
+            : rules::textColorOn(shown);
+    return toQColor(enabled ? text : rules::fadedTowards(text, shown, rules::DisabledContrast));
 }
 
-Rgb toRgb(const QColor& c)
+rules::Rgb toRgb(const QColor& c)
 {
     return {c.red(), c.green(), c.blue()};
 }
 
-QColor toQColor(Rgb c)
+QColor toQColor(rules::Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }

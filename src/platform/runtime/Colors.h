@@ -32,7 +32,7 @@ QColor toQColor(Color c, const QPalette& palette);
 // towards the back, but not below the contrast of a mark.
 QColor captionColor(Color back, const QPalette& palette, bool enabled = true);
 
-Rgb toRgb(const QColor& c);
-QColor toQColor(Rgb c);
+rules::Rgb toRgb(const QColor& c);
+QColor toQColor(rules::Rgb c);
 
 } // namespace platform

@@ -88,7 +88,7 @@ void Label::paintFocusFrame(QPainter& painter)
     const QRect inner =
         outer.adjusted(FocusFrameWidth, FocusFrameWidth, -FocusFrameWidth, -FocusFrameWidth);
     painter.setClipRegion(QRegion(outer).subtracted(inner));
-    painter.fillRect(outer, toQColor(textColorOn(toRgb(toQColor(backColor_, palette())))));
+    painter.fillRect(outer, toQColor(rules::textColorOn(toRgb(toQColor(backColor_, palette())))));
 }
 
 namespace {

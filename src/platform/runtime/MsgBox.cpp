@@ -11,42 +11,42 @@ namespace {
 
 MsgBoxAnswerer answerer; // set only by tests
 
-QMessageBox::Icon toIcon(MsgBoxIcon icon)
+QMessageBox::Icon toIcon(rules::MsgBoxIcon icon)
 {
     switch (icon) {
-    case MsgBoxIcon::Critical:
+    case rules::MsgBoxIcon::Critical:
         return QMessageBox::Critical;
-    case MsgBoxIcon::Question:
+    case rules::MsgBoxIcon::Question:
         return QMessageBox::Question;
-    case MsgBoxIcon::Exclamation:
+    case rules::MsgBoxIcon::Exclamation:
         return QMessageBox::Warning;
-    case MsgBoxIcon::Information:
+    case rules::MsgBoxIcon::Information:
         return QMessageBox::Information;
-    case MsgBoxIcon::None:
+    case rules::MsgBoxIcon::None:
         break;
     }
     return QMessageBox::NoIcon;
 }
 
-QString buttonText(MsgBoxResult answer)
+QString buttonText(rules::MsgBoxResult answer)
 {
     switch (answer) {
-    case vbOK:
+    case rules::vbOK:
         return QStringLiteral("OK");
-    case vbYes:
+    case rules::vbYes:
         return QStringLiteral("&Yes");
-    case vbNo:
+    case rules::vbNo:
         return QStringLiteral("&No");
     }
     return {};
 }
 
-QMessageBox::ButtonRole buttonRole(MsgBoxResult answer)
+QMessageBox::ButtonRole buttonRole(rules::MsgBoxResult answer)
 {
     switch (answer) {
-    case vbYes:
+    case rules::vbYes:
         return QMessageBox::YesRole;
-    case vbNo:
+    case rules::vbNo:
         return QMessageBox::NoRole;
     default:
         return QMessageBox::AcceptRole;
@@ -78,11 +78,11 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     if (answerer)
         return answerer(prompt, style, title);
 
-    const MsgBoxStyle decoded = decodeMsgBoxStyle(style);
+    const rules::MsgBoxStyle decoded = rules::decodeMsgBoxStyle(style);
     QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton, boxOwner());
     box.setObjectName(QStringLiteral("MsgBox"));
-    MsgBoxResult answers[2];
-    const int count = msgBoxAnswers(decoded.buttons, answers);
+    rules::MsgBoxResult answers[2];
+    const int count = rules::msgBoxAnswers(decoded.buttons, answers);
     QPushButton* buttons[2] = {};
     for (int i = 0; i < count; ++i) {
         buttons[i] = box.addButton(buttonText(answers[i]), buttonRole(answers[i]));
@@ -98,7 +98,7 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         if (box.clickedButton() == buttons[i])
             return answers[i];
     }
-    return decoded.buttons == MsgBoxButtons::YesNo ? vbNo : answers[count - 1];
+    return decoded.buttons == rules::MsgBoxButtons::YesNo ? rules::vbNo : answers[count - 1];
 }
 
 } // namespace platform

@@ -9,7 +9,7 @@ namespace platform {
 
 constexpr int px(int twips)
 {
-    return twips / TwipsPerPixel;
+    return twips / rules::TwipsPerPixel;
 }
 
 constexpr QRect twipsRect(int left, int top, int width, int height)

@@ -113,7 +113,7 @@ bool systemQuery(RegistryKey key, const std::string& name, std::uint32_t& type, 
     if (data.size() > size || data.size() > buffer.size())
         return false;
     std::copy(data.begin(), data.end(), buffer.begin());
-    type = RegString;
+    type = rules::RegString;
     size = static_cast<std::uint32_t>(data.size());
     return true;
 }
