@@ -51,33 +51,37 @@ public:
 
     ScriptedRegistry()
     {
-        platform::setRegistryBackend({
-            [this](std::uint32_t root, const std::string& key, std::uint32_t access,
-                   RegistryKey& opened) {
-                opens.append(QString::fromStdString(key));
-                roots.append(root);
-                accessRights.append(access);
-                const auto found = keys_.find(key);
-                if (root != platform::HKeyLocalMachine || found == keys_.end())
-                    return false;
-                opened = handleOf(key);
-                return true;
-            },
-            [this](RegistryKey key, const std::string& name, std::uint32_t& type,
-                   std::string& buffer, std::uint32_t& size) {
-                const auto& values = keys_.at(names_.at(key - FirstHandle));
-                const auto found = values.find(name);
-                if (found == values.end() || found->second.data.size() > size)
-                    return false;
-                std::copy(found->second.data.begin(), found->second.data.end(), buffer.begin());
-                type = found->second.type;
-                size = std::uint32_t(found->second.data.size());
-                return true;
-            },
-            [this](RegistryKey key) { closes.append(key); },
+        platform::replaceOpenRegistryKey([this](std::uint32_t root, const std::string& key,
+                                                std::uint32_t access, RegistryKey& opened) {
+            opens.append(QString::fromStdString(key));
+            roots.append(root);
+            accessRights.append(access);
+            const auto found = keys_.find(key);
+            if (root != platform::HKeyLocalMachine || found == keys_.end())
+                return false;
+            opened = handleOf(key);
+            return true;
         });
+        platform::replaceQueryRegistryValue([this](RegistryKey key, const std::string& name,
+                                                   std::uint32_t& type, std::string& buffer,
+                                                   std::uint32_t& size) {
+            const auto& values = keys_.at(names_.at(key - FirstHandle));
+            const auto found = values.find(name);
+            if (found == values.end() || found->second.data.size() > size)
+                return false;
+            std::copy(found->second.data.begin(), found->second.data.end(), buffer.begin());
+            type = found->second.type;
+            size = std::uint32_t(found->second.data.size());
+            return true;
+        });
+        platform::replaceCloseRegistryKey([this](RegistryKey key) { closes.append(key); });
     }
-    ~ScriptedRegistry() { platform::setRegistryBackend({}); }
+    ~ScriptedRegistry()
+    {
+        platform::replaceOpenRegistryKey({});
+        platform::replaceQueryRegistryValue({});
+        platform::replaceCloseRegistryKey({});
+    }
     ScriptedRegistry(const ScriptedRegistry&) = delete;
     ScriptedRegistry& operator=(const ScriptedRegistry&) = delete;
 
@@ -113,18 +117,20 @@ class ScriptedLauncher
 public:
     explicit ScriptedLauncher(QStringList existing = {}, bool startsFine = true)
     {
-        platform::setLauncher({
-            [this, existing](const QString& path) {
-                fileChecks.append(path);
-                return existing.contains(path);
-            },
-            [this, startsFine](const QString& path) {
-                started.append(path);
-                return startsFine;
-            },
+        platform::replaceFileExists([this, existing](const QString& path) {
+            fileChecks.append(path);
+            return existing.contains(path);
+        });
+        platform::replaceStartProgram([this, startsFine](const QString& path) {
+            started.append(path);
+            return startsFine;
         });
     }
-    ~ScriptedLauncher() { platform::setLauncher({}); }
+    ~ScriptedLauncher()
+    {
+        platform::replaceFileExists({});
+        platform::replaceStartProgram({});
+    }
     ScriptedLauncher(const ScriptedLauncher&) = delete;
     ScriptedLauncher& operator=(const ScriptedLauncher&) = delete;
 

@@ -211,9 +211,9 @@ private slots:
 
     void scriptReplacesTheGeneratorUntilRemoved()
     {
-        setRndScript([] { return 0.25f; });
+        replaceRnd([] { return 0.25f; });
         QCOMPARE(Rnd(), 0.25f);
-        setRndScript({});
+        replaceRnd({});
         QVERIFY(Rnd() != 0.25f || Rnd() != 0.25f);
     }
 

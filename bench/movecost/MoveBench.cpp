@@ -20,7 +20,7 @@ constexpr int Never = 3600 * 1000;
 
 // The draws of one game: the first decides who begins, the rest give the board varied values
 // (and the "Easy" computer its draws). The same every time, so every run plays the same game.
-rules::RndScript scriptedDraws(int firstPlayer)
+std::function<float()> scriptedDraws(int firstPlayer)
 {
     return [first = true, firstPlayer, x = 12345u]() mutable {
         if (first) {
@@ -56,7 +56,7 @@ void MoveBench::quietTimers()
 
 void MoveBench::newGame(int firstPlayer)
 {
-    rules::setRndScript(scriptedDraws(firstPlayer));
+    rules::replaceRnd(scriptedDraws(firstPlayer));
     window_.m1vs1_Click();
     settle();
 }
@@ -130,7 +130,7 @@ void MoveBench::glintTicks()
     measure(
         "TimerBliki glints",
         [this] {
-            rules::setRndScript([] { return 0.5f; });
+            rules::replaceRnd([] { return 0.5f; });
             window_.Kadr1 = 1;
             window_.Kadr2 = 1;
             window_.TimerBliki_Timer(); // both images show their first frame

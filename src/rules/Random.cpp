@@ -9,7 +9,7 @@ namespace {
 
 std::uint64_t state = 0x853c49e6748fea9bULL;
 
-RndScript script; // set only by tests
+std::function<float()> rndStandIn; // set only by tests
 
 // SplitMix64: every call advances the state by a fixed odd step and scrambles it, so a
 // sequence never repeats within 2^64 draws.
@@ -25,8 +25,8 @@ std::uint64_t nextBits()
 
 float Rnd()
 {
-    if (script)
-        return script();
+    if (rndStandIn)
+        return rndStandIn();
     // 24 bits fill a float's mantissa exactly, so the result is below 1 at single precision.
     return float(nextBits() >> 40) * (1.0f / 16777216.0f);
 }
@@ -38,9 +38,9 @@ void Randomize()
     nextBits();
 }
 
-void setRndScript(RndScript s)
+void replaceRnd(std::function<float()> standIn)
 {
-    script = std::move(s);
+    rndStandIn = std::move(standIn);
 }
 
 } // namespace rules

@@ -14,8 +14,8 @@ float Rnd();
 // replacing it, so two re-seeds within one clock tick still give independent draws.
 void Randomize();
 
-// Seam for tests: while a script is set, Rnd() returns its values instead of drawing.
-using RndScript = std::function<float()>;
-void setRndScript(RndScript script);
+// For tests: while a stand-in is set it answers in Rnd's place, and nothing is drawn; an
+// empty one brings the generator back.
+void replaceRnd(std::function<float()> standIn);
 
 } // namespace rules

@@ -127,14 +127,14 @@ EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
     // but only the driver's ticks reach their handlers.
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(true);
-    rules::setRndScript([this] { return draws_.unit(); });
-    platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
+    rules::replaceRnd([this] { return draws_.unit(); });
+    platform::replaceMsgBox([this](const QString& prompt, int style, const QString& title) {
         return answerBox(prompt, style, title);
     });
-    platform::setEffectHook(platform::Effect::Beep, [] {});
-    platform::setEffectHook(platform::Effect::EndProgram, [this] { ++programEnds; });
-    platform::setLauncher(
-        {[](const QString&) { return false; }, [](const QString&) { return false; }});
+    platform::replaceBeep([] {});
+    platform::replaceEndProgram([this] { ++programEnds; });
+    platform::replaceFileExists([](const QString&) { return false; });
+    platform::replaceStartProgram([](const QString&) { return false; });
     modalShot_.setSingleShot(true);
     modalShot_.setInterval(0);
     QObject::connect(&modalShot_, &QTimer::timeout, [this] { answerModal(); });
@@ -149,11 +149,12 @@ EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
 EventDriver::~EventDriver()
 {
     releaseFatalSignals();
-    platform::setLauncher({});
-    platform::setEffectHook(platform::Effect::EndProgram, {});
-    platform::setEffectHook(platform::Effect::Beep, {});
-    platform::setMsgBoxAnswerer({});
-    rules::setRndScript({});
+    platform::replaceStartProgram({});
+    platform::replaceFileExists({});
+    platform::replaceEndProgram({});
+    platform::replaceBeep({});
+    platform::replaceMsgBox({});
+    rules::replaceRnd({});
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(false);
 }

@@ -9,7 +9,7 @@ namespace platform {
 
 namespace {
 
-MsgBoxAnswerer answerer; // set only by tests
+std::function<int(const QString&, int, const QString&)> msgBoxStandIn; // set only by tests
 
 QMessageBox::Icon toIcon(rules::MsgBoxIcon icon)
 {
@@ -68,15 +68,10 @@ QWidget* boxOwner()
 
 } // namespace
 
-void setMsgBoxAnswerer(MsgBoxAnswerer a)
-{
-    answerer = std::move(a);
-}
-
 int MsgBox(const QString& prompt, int style, const QString& title)
 {
-    if (answerer)
-        return answerer(prompt, style, title);
+    if (msgBoxStandIn)
+        return msgBoxStandIn(prompt, style, title);
 
     const rules::MsgBoxStyle decoded = rules::decodeMsgBoxStyle(style);
     QMessageBox box(toIcon(decoded.icon), title, prompt, QMessageBox::NoButton, boxOwner());
@@ -99,6 +94,11 @@ int MsgBox(const QString& prompt, int style, const QString& title)
             return answers[i];
     }
     return decoded.buttons == rules::MsgBoxButtons::YesNo ? rules::vbNo : answers[count - 1];
+}
+
+void replaceMsgBox(std::function<int(const QString&, int, const QString&)> standIn)
+{
+    msgBoxStandIn = std::move(standIn);
 }
 
 } // namespace platform

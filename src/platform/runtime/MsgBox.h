@@ -11,9 +11,9 @@ namespace platform {
 // (vbOK, vbYes, vbNo).
 int MsgBox(const QString& prompt, int style, const QString& title);
 
-// The one seam through which tests answer message boxes: while an answerer is set, every
-// box is handed to it instead of being shown, and its return value is the answer.
-using MsgBoxAnswerer = std::function<int(const QString& prompt, int style, const QString& title)>;
-void setMsgBoxAnswerer(MsgBoxAnswerer answerer);
+// For tests: while a stand-in is set it answers every box in MsgBox's place, and no box is
+// shown; an empty one brings the real boxes back.
+void replaceMsgBox(
+    std::function<int(const QString& prompt, int style, const QString& title)> standIn);
 
 } // namespace platform

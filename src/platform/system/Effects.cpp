@@ -1,38 +1,41 @@
 #include "platform/system/Effects.h"
 
 #include <QApplication>
-#include <array>
 
 namespace platform {
 
 namespace {
 
-std::array<std::function<void()>, 2> hooks; // set only by tests
-
-void happen(Effect effect, void (*forReal)())
-{
-    if (const auto& hook = hooks[std::size_t(effect)])
-        hook();
-    else
-        forReal();
-}
+// Set only by tests.
+std::function<void()> beepStandIn;
+std::function<void()> endProgramStandIn;
 
 } // namespace
 
 void Beep()
 {
-    happen(Effect::Beep, [] { QApplication::beep(); });
+    if (beepStandIn)
+        beepStandIn();
+    else
+        QApplication::beep();
 }
 
 void EndProgram()
 {
-    // Unlike quit(), exit() closes no windows on the way out.
-    happen(Effect::EndProgram, [] { QCoreApplication::exit(0); });
+    if (endProgramStandIn)
+        endProgramStandIn();
+    else
+        QCoreApplication::exit(0); // unlike quit(), exit() closes no windows on the way out
 }
 
-void setEffectHook(Effect effect, std::function<void()> hook)
+void replaceBeep(std::function<void()> standIn)
 {
-    hooks[std::size_t(effect)] = std::move(hook);
+    beepStandIn = std::move(standIn);
+}
+
+void replaceEndProgram(std::function<void()> standIn)
+{
+    endProgramStandIn = std::move(standIn);
 }
 
 } // namespace platform

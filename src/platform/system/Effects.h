@@ -2,15 +2,9 @@
 
 #include <functional>
 
-namespace platform {
-
 // The two things the game does beyond its own windows, and the two a test must not let
 // happen for real: sounding the alert and ending the program.
-enum class Effect
-{
-    Beep,
-    EndProgram
-};
+namespace platform {
 
 // The system's default alert sound.
 void Beep();
@@ -19,7 +13,9 @@ void Beep();
 // so no close handling runs.
 void EndProgram();
 
-// Seam for tests: while a hook is set for an effect, the hook runs in its place.
-void setEffectHook(Effect effect, std::function<void()> hook);
+// For tests: while a stand-in is set it runs in the call's place, and nothing sounds or
+// ends; an empty one brings the real call back.
+void replaceBeep(std::function<void()> standIn);
+void replaceEndProgram(std::function<void()> standIn);
 
 } // namespace platform

@@ -7,33 +7,36 @@ namespace platform {
 
 namespace {
 
-Launcher& launcher()
-{
-    static Launcher theLauncher;
-    return theLauncher;
-}
+// Set only by tests.
+std::function<bool(const QString&)> fileExistsStandIn;
+std::function<bool(const QString&)> startProgramStandIn;
 
 } // namespace
 
 bool FileExists(const QString& path)
 {
-    if (launcher().fileExists)
-        return launcher().fileExists(path);
+    if (fileExistsStandIn)
+        return fileExistsStandIn(path);
     const QFileInfo file(path);
     return file.isFile() && !file.isHidden();
 }
 
 bool StartProgram(const QString& path)
 {
-    if (launcher().startProgram)
-        return launcher().startProgram(path);
+    if (startProgramStandIn)
+        return startProgramStandIn(path);
     // The path names the program alone, spaces and all: it is never split into arguments.
     return !path.isEmpty() && QProcess::startDetached(path, {});
 }
 
-void setLauncher(Launcher l)
+void replaceFileExists(std::function<bool(const QString&)> standIn)
 {
-    launcher() = std::move(l);
+    fileExistsStandIn = std::move(standIn);
+}
+
+void replaceStartProgram(std::function<bool(const QString&)> standIn)
+{
+    startProgramStandIn = std::move(standIn);
 }
 
 } // namespace platform

@@ -13,12 +13,9 @@ bool FileExists(const QString& path);
 // for it; false when it could not be started.
 bool StartProgram(const QString& path);
 
-// Seam for tests: a member that is set replaces the system's way of doing that job.
-struct Launcher
-{
-    std::function<bool(const QString& path)> fileExists;
-    std::function<bool(const QString& path)> startProgram;
-};
-void setLauncher(Launcher launcher);
+// For tests: while a stand-in is set it answers in the call's place, and the system is not
+// asked; an empty one brings the real call back.
+void replaceFileExists(std::function<bool(const QString& path)> standIn);
+void replaceStartProgram(std::function<bool(const QString& path)> standIn);
 
 } // namespace platform

@@ -17,11 +17,10 @@ namespace platform {
 
 namespace {
 
-RegistryBackend& backend()
-{
-    static RegistryBackend theBackend;
-    return theBackend;
-}
+// Set only by tests.
+std::function<OpenRegistryKeyCall> openStandIn;
+std::function<QueryRegistryValueCall> queryStandIn;
+std::function<void(RegistryKey)> closeStandIn;
 
 #ifdef _WIN32
 
@@ -128,30 +127,40 @@ void systemClose(RegistryKey)
 bool OpenRegistryKey(std::uint32_t root, const std::string& key, std::uint32_t access,
                      RegistryKey& opened)
 {
-    if (backend().open)
-        return backend().open(root, key, access, opened);
+    if (openStandIn)
+        return openStandIn(root, key, access, opened);
     return systemOpen(root, key, access, opened);
 }
 
 bool QueryRegistryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
                         std::string& buffer, std::uint32_t& size)
 {
-    if (backend().query)
-        return backend().query(key, name, type, buffer, size);
+    if (queryStandIn)
+        return queryStandIn(key, name, type, buffer, size);
     return systemQuery(key, name, type, buffer, size);
 }
 
 void CloseRegistryKey(RegistryKey key)
 {
-    if (backend().close)
-        backend().close(key);
+    if (closeStandIn)
+        closeStandIn(key);
     else
         systemClose(key);
 }
 
-void setRegistryBackend(RegistryBackend b)
+void replaceOpenRegistryKey(std::function<OpenRegistryKeyCall> standIn)
 {
-    backend() = std::move(b);
+    openStandIn = std::move(standIn);
+}
+
+void replaceQueryRegistryValue(std::function<QueryRegistryValueCall> standIn)
+{
+    queryStandIn = std::move(standIn);
+}
+
+void replaceCloseRegistryKey(std::function<void(RegistryKey)> standIn)
+{
+    closeStandIn = std::move(standIn);
 }
 
 } // namespace platform

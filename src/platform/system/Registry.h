@@ -29,17 +29,14 @@ bool QueryRegistryValue(RegistryKey key, const std::string& name, std::uint32_t&
 // Closes a key that OpenRegistryKey opened.
 void CloseRegistryKey(RegistryKey key);
 
-// Seam for tests: while a backend is set, the three calls above go to it instead.
-struct RegistryBackend
-{
-    std::function<bool(std::uint32_t root, const std::string& key, std::uint32_t access,
-                       RegistryKey& opened)>
-        open;
-    std::function<bool(RegistryKey key, const std::string& name, std::uint32_t& type,
-                       std::string& buffer, std::uint32_t& size)>
-        query;
-    std::function<void(RegistryKey key)> close;
-};
-void setRegistryBackend(RegistryBackend backend);
+// For tests: while a stand-in is set it answers in the call's place, and the system is not
+// asked; an empty one brings the real call back.
+using OpenRegistryKeyCall = bool(std::uint32_t root, const std::string& key, std::uint32_t access,
+                                 RegistryKey& opened);
+using QueryRegistryValueCall = bool(RegistryKey key, const std::string& name, std::uint32_t& type,
+                                    std::string& buffer, std::uint32_t& size);
+void replaceOpenRegistryKey(std::function<OpenRegistryKeyCall> standIn);
+void replaceQueryRegistryValue(std::function<QueryRegistryValueCall> standIn);
+void replaceCloseRegistryKey(std::function<void(RegistryKey key)> standIn);
 
 } // namespace platform
