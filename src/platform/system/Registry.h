@@ -7,7 +7,7 @@
 // The few registry calls the program makes, with 8-bit (ANSI) names and data. On Windows
 // they go to the system's registry. Elsewhere there is no registry, and the one entry the
 // program looks for is answered from the system itself: the system-information tool's
-// path (see Registry.cpp).
+// path (see linux/SystemRegistry.cpp).
 namespace platform {
 
 // The machine-wide root key.
