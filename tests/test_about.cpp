@@ -5,8 +5,8 @@
 #include "Seams.h"
 #include "platform/system/Launcher.h"
 #include "platform/system/Registry.h"
-#include "rules/MsgBoxStyle.h"
-#include "rules/RegistryValue.h"
+#include "rules/standins/MsgBoxStyle.h"
+#include "rules/standins/RegistryValue.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 

@@ -1,6 +1,6 @@
 // The computer's choice of column at each strength, on boards built by hand.
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <QTest>
 #include <cmath>

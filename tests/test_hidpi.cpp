@@ -13,7 +13,7 @@
 #include "platform/runtime/Image.h"
 #include "platform/runtime/MsgBox.h"
 #include "platform/runtime/Twips.h"
-#include "rules/Contrast.h"
+#include "rules/standins/Contrast.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"

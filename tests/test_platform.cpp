@@ -11,8 +11,8 @@
 #include "platform/system/CommandLine.h"
 #include "platform/system/FrameTransfer.h"
 #include "platform/system/SessionBus.h"
-#include "rules/Contrast.h"
-#include "rules/Random.h"
+#include "rules/standins/Contrast.h"
+#include "rules/standins/Random.h"
 
 #include <QApplication>
 #include <QDBusConnection>

@@ -5,7 +5,7 @@
 // A failure prints its seed and its events as lines that replay it as a test like these.
 #include "EventDriver.h"
 #include "game/ProgramWide.h"
-#include "rules/MsgBoxStyle.h"
+#include "rules/standins/MsgBoxStyle.h"
 #include "ui/Dravik.h"
 
 #include <QAction>

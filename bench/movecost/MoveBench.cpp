@@ -4,7 +4,7 @@
 #include "game/ProgramWide.h"
 #include "platform/runtime/Image.h"
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <QApplication>
 #include <QRadioButton>

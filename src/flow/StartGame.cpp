@@ -1,8 +1,8 @@
 #include "game/ProgramWide.h"
 #include "platform/runtime/MsgBox.h"
 #include "rules/MatchTexts.h"
-#include "rules/Random.h"
 #include "rules/Strength.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
 

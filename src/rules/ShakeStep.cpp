@@ -1,6 +1,6 @@
 #include "rules/ShakeStep.h"
 
-#include "rules/TwipsPerPixel.h"
+#include "rules/standins/TwipsPerPixel.h"
 
 #include <algorithm>
 

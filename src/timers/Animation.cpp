@@ -1,9 +1,9 @@
 #include "game/ProgramWide.h"
 #include "platform/runtime/Image.h"
 #include "rules/GlintPhase.h"
-#include "rules/Random.h"
 #include "rules/ShakeStep.h"
 #include "rules/Strength.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "game/ProgramWide.h"
 #include "platform/screenreader/LabelAccessible.h"
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 
 // The computer's turn: it closes the board to the person, picks its cell, shows it in red

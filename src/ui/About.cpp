@@ -8,7 +8,7 @@
 #include "platform/system/Launcher.h"
 #include "platform/system/Registry.h"
 #include "rules/AboutWords.h"
-#include "rules/RegistryValue.h"
+#include "rules/standins/RegistryValue.h"
 
 #include <QKeyEvent>
 #include <QPainter>

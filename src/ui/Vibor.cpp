@@ -5,8 +5,8 @@
 #include "platform/drawing/Placement.h"
 #include "platform/runtime/MsgBox.h"
 #include "platform/runtime/Twips.h"
-#include "rules/Random.h"
 #include "rules/RemarkPick.h"
+#include "rules/standins/Random.h"
 
 #include <QGroupBox>
 #include <QPushButton>

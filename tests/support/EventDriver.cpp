@@ -4,7 +4,7 @@
 #include "platform/runtime/MsgBox.h"
 #include "platform/system/Effects.h"
 #include "platform/system/Launcher.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"

@@ -1,7 +1,7 @@
 #include "Legibility.h"
 
 #include "platform/runtime/Label.h"
-#include "rules/Contrast.h"
+#include "rules/standins/Contrast.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "platform/runtime/MsgBox.h"
 #include "platform/system/Effects.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <QTest>
 

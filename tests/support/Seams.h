@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/MsgBoxStyle.h"
+#include "rules/standins/MsgBoxStyle.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/Contrast.h"
+#include "rules/standins/Contrast.h"
 
 #include <QColor>
 #include <QPalette>

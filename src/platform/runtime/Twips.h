@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/TwipsPerPixel.h"
+#include "rules/standins/TwipsPerPixel.h"
 
 #include <QRect>
 

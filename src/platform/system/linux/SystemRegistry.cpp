@@ -1,6 +1,6 @@
 #include "platform/system/SystemRegistry.h"
 
-#include "rules/RegistryValue.h"
+#include "rules/standins/RegistryValue.h"
 
 #include <QStandardPaths>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <chrono>
 #include <cstdint>

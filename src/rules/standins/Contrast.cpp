@@ -1,4 +1,4 @@
-#include "rules/Contrast.h"
+#include "rules/standins/Contrast.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "rules/MsgBoxStyle.h"
+#include "rules/standins/MsgBoxStyle.h"
 
 namespace rules {
 

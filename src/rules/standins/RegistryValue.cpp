@@ -1,4 +1,4 @@
-#include "rules/RegistryValue.h"
+#include "rules/standins/RegistryValue.h"
 
 #include <algorithm>
 
