@@ -1,7 +1,7 @@
-#include "platform/CommandLine.h"
-#include "platform/FrameTransfer.h"
-#include "platform/NoDisplay.h"
-#include "platform/SessionBus.h"
+#include "platform/system/CommandLine.h"
+#include "platform/system/FrameTransfer.h"
+#include "platform/system/NoDisplay.h"
+#include "platform/system/SessionBus.h"
 #include "ui/Dravik.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "Layout.h"
 #include "RealModal.h"
 #include "Seams.h"
-#include "platform/Launcher.h"
-#include "platform/Registry.h"
-#include "rules/MsgBoxStyle.h"
-#include "rules/RegistryValue.h"
+#include "platform/system/Launcher.h"
+#include "platform/system/Registry.h"
+#include "rules/standins/MsgBoxStyle.h"
+#include "rules/standins/RegistryValue.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 
@@ -51,33 +51,37 @@ public:
 
     ScriptedRegistry()
     {
-        platform::setRegistryBackend({
-            [this](std::uint32_t root, const std::string& key, std::uint32_t access,
-                   RegistryKey& opened) {
-                opens.append(QString::fromStdString(key));
-                roots.append(root);
-                accessRights.append(access);
-                const auto found = keys_.find(key);
-                if (root != platform::HKeyLocalMachine || found == keys_.end())
-                    return false;
-                opened = handleOf(key);
-                return true;
-            },
-            [this](RegistryKey key, const std::string& name, std::uint32_t& type,
-                   std::string& buffer, std::uint32_t& size) {
-                const auto& values = keys_.at(names_.at(key - FirstHandle));
-                const auto found = values.find(name);
-                if (found == values.end() || found->second.data.size() > size)
-                    return false;
-                std::copy(found->second.data.begin(), found->second.data.end(), buffer.begin());
-                type = found->second.type;
-                size = std::uint32_t(found->second.data.size());
-                return true;
-            },
-            [this](RegistryKey key) { closes.append(key); },
+        platform::replaceOpenRegistryKey([this](std::uint32_t root, const std::string& key,
+                                                std::uint32_t access, RegistryKey& opened) {
+            opens.append(QString::fromStdString(key));
+            roots.append(root);
+            accessRights.append(access);
+            const auto found = keys_.find(key);
+            if (root != platform::HKeyLocalMachine || found == keys_.end())
+                return false;
+            opened = handleOf(key);
+            return true;
         });
+        platform::replaceQueryRegistryValue([this](RegistryKey key, const std::string& name,
+                                                   std::uint32_t& type, std::string& buffer,
+                                                   std::uint32_t& size) {
+            const auto& values = keys_.at(names_.at(key - FirstHandle));
+            const auto found = values.find(name);
+            if (found == values.end() || found->second.data.size() > size)
+                return false;
+            std::copy(found->second.data.begin(), found->second.data.end(), buffer.begin());
+            type = found->second.type;
+            size = std::uint32_t(found->second.data.size());
+            return true;
+        });
+        platform::replaceCloseRegistryKey([this](RegistryKey key) { closes.append(key); });
     }
-    ~ScriptedRegistry() { platform::setRegistryBackend({}); }
+    ~ScriptedRegistry()
+    {
+        platform::replaceOpenRegistryKey({});
+        platform::replaceQueryRegistryValue({});
+        platform::replaceCloseRegistryKey({});
+    }
     ScriptedRegistry(const ScriptedRegistry&) = delete;
     ScriptedRegistry& operator=(const ScriptedRegistry&) = delete;
 
@@ -113,18 +117,20 @@ class ScriptedLauncher
 public:
     explicit ScriptedLauncher(QStringList existing = {}, bool startsFine = true)
     {
-        platform::setLauncher({
-            [this, existing](const QString& path) {
-                fileChecks.append(path);
-                return existing.contains(path);
-            },
-            [this, startsFine](const QString& path) {
-                started.append(path);
-                return startsFine;
-            },
+        platform::replaceFileExists([this, existing](const QString& path) {
+            fileChecks.append(path);
+            return existing.contains(path);
+        });
+        platform::replaceStartProgram([this, startsFine](const QString& path) {
+            started.append(path);
+            return startsFine;
         });
     }
-    ~ScriptedLauncher() { platform::setLauncher({}); }
+    ~ScriptedLauncher()
+    {
+        platform::replaceFileExists({});
+        platform::replaceStartProgram({});
+    }
     ScriptedLauncher(const ScriptedLauncher&) = delete;
     ScriptedLauncher& operator=(const ScriptedLauncher&) = delete;
 
@@ -161,14 +167,13 @@ private slots:
         // The data sits at the front of a zero-filled buffer, as a read leaves it.
         std::string buffer(1024, '\0');
         std::copy(data.begin(), data.end(), buffer.begin());
-        QCOMPARE(
-            QByteArray::fromStdString(platform::registryStringText(buffer, std::uint32_t(size))),
-            text);
+        QCOMPARE(QByteArray::fromStdString(rules::registryStringText(buffer, std::uint32_t(size))),
+                 text);
     }
 
     void sizeBeyondTheBufferKeepsTheBuffer()
     {
-        QCOMPARE(platform::registryStringText("abc", 1024), std::string("abc"));
+        QCOMPARE(rules::registryStringText("abc", 1024), std::string("abc"));
     }
 
     void numberTextKeepsEveryByte_data()
@@ -184,7 +189,7 @@ private slots:
     {
         QFETCH(QByteArray, data);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(platform::registryNumberText(data.toStdString())), text);
+        QCOMPARE(QString::fromStdString(rules::registryNumberText(data.toStdString())), text);
     }
 
     // --- Reading one value ---
@@ -193,10 +198,10 @@ private slots:
     {
         ScriptedRegistry registry;
         const QString key = QStringLiteral("SOFTWARE\\Test");
-        registry.set(key, "terminated", {platform::RegString, terminated("C:\\Tools\\info.exe")});
-        registry.set(key, "unterminated", {platform::RegString, "C:\\Tools"});
+        registry.set(key, "terminated", {rules::RegString, terminated("C:\\Tools\\info.exe")});
+        registry.set(key, "unterminated", {rules::RegString, "C:\\Tools"});
         // A number whose top byte is zero: its data ends in 0, yet no byte may be lost.
-        registry.set(key, "number", {platform::RegNumber, bytes({0x05, 0x01, 0x00, 0x00})});
+        registry.set(key, "number", {rules::RegNumber, bytes({0x05, 0x01, 0x00, 0x00})});
         registry.set(key, "binary", {3, bytes({0x01, 0x02})});
 
         QString out;
@@ -216,7 +221,7 @@ private slots:
     void missingKeyOrValueGivesNothing()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH", {platform::RegString, terminated("C:\\info.exe")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\info.exe")});
 
         QString out = QStringLiteral("stale");
         QVERIFY(!About::GetKeyValue(platform::HKeyLocalMachine, ToolFolderKey, "MSINFO", out));
@@ -324,9 +329,8 @@ private slots:
     void firstEntryIsStartedAsItIs()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH",
-                     {platform::RegString, terminated("C:\\Odd Place\\si.exe")});
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Other")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\Odd Place\\si.exe")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Other")});
         ScriptedLauncher launcher;
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -340,7 +344,7 @@ private slots:
     void firstEntryThatWillNotStartIsReported()
     {
         ScriptedRegistry registry;
-        registry.set(ToolPathKey, "PATH", {platform::RegString, terminated("C:\\gone.exe")});
+        registry.set(ToolPathKey, "PATH", {rules::RegString, terminated("C:\\gone.exe")});
         ScriptedLauncher launcher({}, false);
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -355,7 +359,7 @@ private slots:
     void folderEntryStartsTheToolInIt()
     {
         ScriptedRegistry registry;
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Info")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Info")});
         ScriptedLauncher launcher({QStringLiteral("C:\\Info\\MSINFO32.EXE")});
         MsgBoxRecorder boxes;
         About dialog(nullptr);
@@ -369,7 +373,7 @@ private slots:
     void folderWithoutTheToolIsReported()
     {
         ScriptedRegistry registry;
-        registry.set(ToolFolderKey, "MSINFO", {platform::RegString, terminated("C:\\Info")});
+        registry.set(ToolFolderKey, "MSINFO", {rules::RegString, terminated("C:\\Info")});
         ScriptedLauncher launcher;
         MsgBoxRecorder boxes;
         About dialog(nullptr);

@@ -6,7 +6,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Notice.h"
+#include "platform/screenreader/Notice.h"
 #include "ui/Dravik.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // The glints over the title picture and the "Satan" shake of the window.
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "rules/GlintPhase.h"
 #include "rules/ShakeStep.h"
 #include "ui/Dravik.h"

@@ -3,7 +3,7 @@
 #include "Boards.h"
 #include "Layout.h"
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "ui/Dravik.h"
 
 #include <QAction>

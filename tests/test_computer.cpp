@@ -1,6 +1,6 @@
 // The computer's choice of column at each strength, on boards built by hand.
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <QTest>
 #include <cmath>
@@ -337,9 +337,9 @@ private slots:
         // Four candidates: the last is played with probability 0.2, the ones before it with
         // 0.16 and 0.128, the first with 0.8^3 = 0.512. 20000 moves put the bounds below at
         // more than five standard deviations.
-        platform::Randomize();
+        rules::Randomize();
         const BoardMatrix b = boardWithRow(10, 3, 0, {0, 0, 6, 0, 1, 9, 0, 0, 0, 4});
-        const RandomDraw rnd = platform::Rnd;
+        const RandomDraw rnd = rules::Rnd;
         constexpr int Moves = 20000;
         std::array<int, 10> counts{};
         for (int move = 0; move < Moves; ++move)

@@ -9,11 +9,11 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
-#include "platform/MsgBox.h"
-#include "platform/SharpPicture.h"
-#include "platform/Twips.h"
-#include "rules/Contrast.h"
+#include "platform/drawing/SharpPicture.h"
+#include "platform/runtime/Image.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/runtime/Twips.h"
+#include "rules/standins/Contrast.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
@@ -170,7 +170,7 @@ void checkCaptions(QWidget* window, QStringList& faults)
         const QString fit = captionFitFault(control);
         if (!fit.isEmpty())
             faults << where(control) + QStringLiteral(": ") + fit;
-        const double least = control->isEnabled() ? platform::ReadableContrast : MarkContrast;
+        const double least = control->isEnabled() ? rules::ReadableContrast : MarkContrast;
         const double seen = shot.contrast(control, captionArea(control));
         if (seen < least)
             faults << QStringLiteral("%1 \"%2\" reads at %3:1")
@@ -477,7 +477,7 @@ public:
     {
         const QRgb p = image_.pixel(std::min(int(x * ratio_), image_.width() - 1),
                                     std::min(int(y * ratio_), image_.height() - 1));
-        return platform::contrastRatio(platform::toRgb(QColor(p)), platform::toRgb(QColor(grey_)));
+        return rules::contrastRatio(platform::toRgb(QColor(p)), platform::toRgb(QColor(grey_)));
     }
     bool plainGrey(qreal x, qreal y) const { return contrast(x, y) < 1.05; }
 
@@ -517,7 +517,7 @@ void TestHighDpi::sizeFrameIsDrawnCleanly()
         int inkTop = -1, inkBottom = -1;
         for (int y = 0; y < w.ob[0]->y(); ++y)
             for (int x = 0; x < shot.width() / 2; ++x)
-                if (shot.contrast(x, y) >= platform::ReadableContrast) {
+                if (shot.contrast(x, y) >= rules::ReadableContrast) {
                     inkTop = inkTop < 0 ? y : inkTop;
                     inkBottom = y;
                 }
@@ -589,7 +589,7 @@ void TestHighDpi::closedBoardFadesButReads()
         // The computer's pick is shown to be read, not as closed.
         const int red = firstCellColored(w, platform::Red);
         QVERIFY(red >= 0);
-        QVERIFY(cellContrast(closed, w.kK[std::size_t(red)]) >= platform::ReadableContrast);
+        QVERIFY(cellContrast(closed, w.kK[std::size_t(red)]) >= rules::ReadableContrast);
         w.cancelComputerMove();
     }
     QApplication::setPalette(standard);

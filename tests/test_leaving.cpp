@@ -3,7 +3,7 @@
 #include "Boards.h"
 #include "RealModal.h"
 #include "Seams.h"
-#include "platform/SessionEnd.h"
+#include "platform/system/SessionEnd.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"
@@ -101,7 +101,7 @@ private slots:
         startGame(w);
         QVERIFY(w.TimerTime->enabled());
         const QStringList before = gameAsSeen(w);
-        MsgBoxRecorder boxes(platform::vbNo);
+        MsgBoxRecorder boxes(rules::vbNo);
         EndCounter ends;
 
         QVERIFY(!w.close());
@@ -117,7 +117,7 @@ private slots:
         Dravik w;
         showActive(w);
         startGame(w);
-        MsgBoxRecorder boxes(platform::vbYes);
+        MsgBoxRecorder boxes(rules::vbYes);
         QVERIFY(w.close());
         QVERIFY(!w.isVisible());
         QCOMPARE(boxes.calls.size(), 1);
@@ -128,7 +128,7 @@ private slots:
     {
         Dravik w;
         showActive(w);
-        MsgBoxRecorder boxes(platform::vbYes);
+        MsgBoxRecorder boxes(rules::vbYes);
         EndCounter ends;
         w.mExit_Click();
         QCOMPARE(ends.count, 1);
@@ -143,7 +143,7 @@ private slots:
         showActive(w);
         startGame(w);
         const QStringList before = gameAsSeen(w);
-        MsgBoxRecorder boxes(platform::vbNo);
+        MsgBoxRecorder boxes(rules::vbNo);
         EndCounter ends;
         w.mExit_Click();
         QCOMPARE(ends.count, 0);
@@ -168,8 +168,8 @@ private slots:
             int questions, released, cancelled, ends;
         };
         for (const Case& c :
-             {Case{true, platform::vbNo, 1, 1, 1, 0}, Case{true, platform::vbYes, 1, 1, 0, 1},
-              Case{false, platform::vbNo, 0, 0, 0, 0}}) {
+             {Case{true, rules::vbNo, 1, 1, 1, 0}, Case{true, rules::vbYes, 1, 1, 0, 1},
+              Case{false, rules::vbNo, 0, 0, 0, 0}}) {
             MsgBoxRecorder boxes(c.answer);
             SessionStandIn session(c.interaction);
             EndCounter ends;
@@ -287,7 +287,7 @@ private slots:
         Dravik w;
         showActive(w);
         {
-            MsgBoxRecorder boxes(platform::vbNo);
+            MsgBoxRecorder boxes(rules::vbNo);
             QTest::keyClick(&w, Qt::Key_F4);
             QCOMPARE(boxes.calls.size(), 1);
             QCOMPARE(boxes.calls[0].title, QStringLiteral("Ending"));

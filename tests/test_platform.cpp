@@ -2,17 +2,17 @@
 // timers, picture strips, reading numbers back from labels, how frames reach the display,
 // the command line and the session bus.
 #include "RealModal.h"
-#include "platform/Colors.h"
-#include "platform/CommandLine.h"
-#include "platform/FrameTransfer.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureClip.h"
-#include "platform/Placement.h"
-#include "platform/SessionBus.h"
-#include "platform/Timer.h"
-#include "platform/Val.h"
-#include "rules/Contrast.h"
-#include "rules/Random.h"
+#include "platform/drawing/Placement.h"
+#include "platform/runtime/Colors.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/runtime/PictureClip.h"
+#include "platform/runtime/Timer.h"
+#include "platform/runtime/Val.h"
+#include "platform/system/CommandLine.h"
+#include "platform/system/FrameTransfer.h"
+#include "platform/system/SessionBus.h"
+#include "rules/standins/Contrast.h"
+#include "rules/standins/Random.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -33,6 +33,7 @@
 #include <unistd.h>
 
 using namespace platform;
+using namespace rules;
 
 namespace {
 
@@ -210,9 +211,9 @@ private slots:
 
     void scriptReplacesTheGeneratorUntilRemoved()
     {
-        setRndScript([] { return 0.25f; });
+        replaceRnd([] { return 0.25f; });
         QCOMPARE(Rnd(), 0.25f);
-        setRndScript({});
+        replaceRnd({});
         QVERIFY(Rnd() != 0.25f || Rnd() != 0.25f);
     }
 

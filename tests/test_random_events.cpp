@@ -5,7 +5,7 @@
 // A failure prints its seed and its events as lines that replay it as a test like these.
 #include "EventDriver.h"
 #include "game/ProgramWide.h"
-#include "rules/MsgBoxStyle.h"
+#include "rules/standins/MsgBoxStyle.h"
 #include "ui/Dravik.h"
 
 #include <QAction>
@@ -153,7 +153,7 @@ private slots:
         for (int i = 0; i < 1000 && !w.TimerCompHod->enabled(); ++i)
             QVERIFY2(d.fire(d.randomEvent()), qPrintable(d.failure()));
         QVERIFY(w.TimerCompHod->enabled());
-        d.endingAnswer = platform::vbYes;
+        d.endingAnswer = rules::vbYes;
         const int asked = d.endingQuestions;
         QVERIFY(w.close());
         QVERIFY(!w.isVisible());

@@ -6,7 +6,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Colors.h"
+#include "platform/runtime/Colors.h"
 #include "rules/BoardSteps.h"
 #include "ui/Dravik.h"
 
@@ -79,7 +79,7 @@ bool focusOnASizeOption(const Dravik& w)
 
 double contrast(QRgb a, QRgb b)
 {
-    return platform::contrastRatio(platform::toRgb(QColor(a)), platform::toRgb(QColor(b)));
+    return rules::contrastRatio(platform::toRgb(QColor(a)), platform::toRgb(QColor(b)));
 }
 
 // A dark colour scheme like those of dark desktops: light text on dark grey.
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(item);
         QCOMPARE(item->shortcut(), key);
         QSignalSpy triggered(item, &QAction::triggered);
-        MsgBoxRecorder boxes(platform::vbNo); // the refusal without a board, or the ending question
+        MsgBoxRecorder boxes(rules::vbNo); // the refusal without a board, or the ending question
         if (action == QLatin1String("mAbout"))
             whenModalAppears([](QWidget* about) { about->close(); });
         QTest::keySequence(QApplication::focusWidget(), key);

@@ -3,7 +3,7 @@
 #include "RealModal.h"
 #include "Seams.h"
 #include "game/ProgramWide.h"
-#include "platform/Label.h"
+#include "platform/runtime/Label.h"
 #include "rules/RemarkPick.h"
 #include "ui/StoredTexts.h"
 #include "ui/Vibor.h"

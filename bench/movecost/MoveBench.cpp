@@ -2,9 +2,9 @@
 
 #include "AllocCount.h"
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -20,7 +20,7 @@ constexpr int Never = 3600 * 1000;
 
 // The draws of one game: the first decides who begins, the rest give the board varied values
 // (and the "Easy" computer its draws). The same every time, so every run plays the same game.
-platform::RndScript scriptedDraws(int firstPlayer)
+std::function<float()> scriptedDraws(int firstPlayer)
 {
     return [first = true, firstPlayer, x = 12345u]() mutable {
         if (first) {
@@ -56,7 +56,7 @@ void MoveBench::quietTimers()
 
 void MoveBench::newGame(int firstPlayer)
 {
-    platform::setRndScript(scriptedDraws(firstPlayer));
+    rules::replaceRnd(scriptedDraws(firstPlayer));
     window_.m1vs1_Click();
     settle();
 }
@@ -117,7 +117,7 @@ void MoveBench::computerChoice(int strength)
     measure("choice only " + name, prepare, [this] {
         const ComputerEvaluation e =
             chooseComputerColumn({window_.Pole, window_.Liniya, window_.Razmer, window_.Ochki},
-                                 Uroven, {window_.Maks, window_.Ocenka}, platform::Rnd);
+                                 Uroven, {window_.Maks, window_.Ocenka}, rules::Rnd);
         window_.Ocenka = e.Ocenka;
     });
     window_.TimerCompHod->setEnabled(false);
@@ -130,7 +130,7 @@ void MoveBench::glintTicks()
     measure(
         "TimerBliki glints",
         [this] {
-            platform::setRndScript([] { return 0.5f; });
+            rules::replaceRnd([] { return 0.5f; });
             window_.Kadr1 = 1;
             window_.Kadr2 = 1;
             window_.TimerBliki_Timer(); // both images show their first frame

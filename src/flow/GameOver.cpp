@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
 #include "rules/MatchTexts.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"
@@ -15,11 +15,11 @@ void Dravik::GameOver()
     won->setCaption(QString::number(gamesWon(w) + 1));
 
     const std::string phrase = matchtexts::winnerPhrase(w, twoPeople(Uroven));
-    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)),
-                     platform::vbExclamation, QStringLiteral("Game Over"));
+    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)), rules::vbExclamation,
+                     QStringLiteral("Game Over"));
     if (gamesWon(w) >= 3) {
         platform::MsgBox(QString::fromStdString(matchtexts::matchWonText(phrase)),
-                         platform::vbInformation, QStringLiteral("Congratulations"));
+                         rules::vbInformation, QStringLiteral("Congratulations"));
         mNewGame_Click();
     }
 }

@@ -1,6 +1,6 @@
-#include "platform/Effects.h"
-#include "platform/MsgBox.h"
-#include "platform/SessionEnd.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/system/Effects.h"
+#include "platform/system/SessionEnd.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/StoredTexts.h"
@@ -20,14 +20,13 @@ enum UnloadReason
 constexpr int RefuseUnload = -1;
 
 // Yes and No, the question mark, No the default: Enter keeps the program running.
-constexpr int EndingQuestionStyle =
-    platform::vbYesNo | platform::vbQuestion | platform::vbDefaultButton2;
+constexpr int EndingQuestionStyle = rules::vbYesNo | rules::vbQuestion | rules::vbDefaultButton2;
 
 // Leaving saves nothing, so a game in play is lost: the player is always asked first.
 bool playerAgreesToEnd(const Dravik& window)
 {
     return platform::MsgBox(window.Transl(StoredTexts::endingQuestion), EndingQuestionStyle,
-                            QStringLiteral("Ending")) == platform::vbYes;
+                            QStringLiteral("Ending")) == rules::vbYes;
 }
 
 } // namespace

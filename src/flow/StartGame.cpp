@@ -1,8 +1,8 @@
 #include "game/ProgramWide.h"
-#include "platform/MsgBox.h"
+#include "platform/runtime/MsgBox.h"
 #include "rules/MatchTexts.h"
-#include "rules/Random.h"
 #include "rules/Strength.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
 
@@ -45,7 +45,7 @@ bool Dravik::clearForNewGame(const QString& title0, const QString& title1)
 {
     if (Razmer == 0) {
         platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."),
-                         platform::vbInformation, QStringLiteral("Blinzor"));
+                         rules::vbInformation, QStringLiteral("Blinzor"));
         return false;
     }
     cancelComputerMove();
@@ -61,14 +61,14 @@ bool Dravik::clearForNewGame(const QString& title0, const QString& title1)
 // own copy of the values in Pole.
 void Dravik::fillBoard(bool forTheComputer)
 {
-    Hod = int(platform::Rnd() * 2.0);
+    Hod = int(rules::Rnd() * 2.0);
     lPl[std::size_t(Hod)]->setBackColor(platform::White);
     Liniya = 0;
     Pole.redim(Razmer);
     for (int r = 0; r < Razmer; ++r) {
         for (int c = 0; c < Razmer; ++c) {
-            platform::Randomize();
-            const auto v = std::int16_t(platform::Rnd() * 9.0 + 1.0);
+            rules::Randomize();
+            const auto v = std::int16_t(rules::Rnd() * 9.0 + 1.0);
             if (forTheComputer)
                 Pole(r, c) = v;
             platform::Label* cell = kK[std::size_t(cellIndex(r, c))];

@@ -1,5 +1,5 @@
 #include "game/ProgramWide.h"
-#include "platform/Notice.h"
+#include "platform/screenreader/Notice.h"
 #include "rules/MatchTexts.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"

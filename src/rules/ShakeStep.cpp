@@ -1,12 +1,12 @@
 #include "rules/ShakeStep.h"
 
-#include "rules/TwipsPerPixel.h"
+#include "rules/standins/TwipsPerPixel.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr auto TwipsPerPixel = float(platform::TwipsPerPixel);
+constexpr auto TwipsPerPixel = float(rules::TwipsPerPixel);
 
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "game/ProgramWide.h"
-#include "platform/Image.h"
+#include "platform/runtime/Image.h"
 #include "rules/GlintPhase.h"
-#include "rules/Random.h"
 #include "rules/ShakeStep.h"
 #include "rules/Strength.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 
 #include <QScreen>
@@ -29,10 +29,10 @@ void showGlint(platform::Image* image, const platform::PictureClip& strip, const
 // Two glints play over the title picture, each at its own random moments.
 void Dravik::TimerBliki_Timer()
 {
-    const GlintTick first = glintTick(Kadr1, platform::Rnd());
+    const GlintTick first = glintTick(Kadr1, rules::Rnd());
     Kadr1 = first.phase;
     showGlint(Image1, PictureClip1, first);
-    const GlintTick second = glintTick(Kadr2, platform::Rnd());
+    const GlintTick second = glintTick(Kadr2, rules::Rnd());
     Kadr2 = std::int16_t(second.phase);
     showGlint(Image2, PictureClip2, second);
 }
@@ -50,8 +50,8 @@ void Dravik::TimerDvizen_Timer()
     const QRect area = display->availableGeometry();
     const QRect frame = frameGeometry();
     const int top =
-        shakeAxis(frame.top(), platform::Rnd(), area.top(), area.bottom() + 1 - frame.height());
+        shakeAxis(frame.top(), rules::Rnd(), area.top(), area.bottom() + 1 - frame.height());
     const int left =
-        shakeAxis(frame.left(), platform::Rnd(), area.left(), area.right() + 1 - frame.width());
+        shakeAxis(frame.left(), rules::Rnd(), area.left(), area.right() + 1 - frame.width());
     move(left, top);
 }

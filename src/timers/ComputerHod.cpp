@@ -1,6 +1,6 @@
 #include "game/ProgramWide.h"
 #include "rules/ComputerChoice.h"
-#include "rules/Random.h"
+#include "rules/standins/Random.h"
 #include "ui/Dravik.h"
 
 // The computer's turn: it closes the board to the person, picks its cell, shows it in red
@@ -10,7 +10,7 @@ void Dravik::ComputerHod()
 {
     PokaziKletki(0);
     const ComputerEvaluation choice =
-        chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, platform::Rnd);
+        chooseComputerColumn({Pole, Liniya, Razmer, Ochki}, Uroven, {Maks, Ocenka}, rules::Rnd);
     Maks = choice.Maks;
     Ocenka = choice.Ocenka;
     if (const auto cell = computerCell(Liniya, Razmer, choice))

@@ -1,5 +1,5 @@
-#include "platform/Effects.h"
-#include "platform/Val.h"
+#include "platform/runtime/Val.h"
+#include "platform/system/Effects.h"
 #include "rules/Scoring.h"
 #include "ui/Dravik.h"
 

@@ -1,14 +1,14 @@
 #include "ui/About.h"
 
-#include "platform/Label.h"
-#include "platform/Launcher.h"
-#include "platform/MsgBox.h"
-#include "platform/Placement.h"
-#include "platform/Registry.h"
-#include "platform/SharpPicture.h"
-#include "platform/Twips.h"
+#include "platform/drawing/Placement.h"
+#include "platform/drawing/SharpPicture.h"
+#include "platform/runtime/Label.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/runtime/Twips.h"
+#include "platform/system/Launcher.h"
+#include "platform/system/Registry.h"
 #include "rules/AboutWords.h"
-#include "rules/RegistryValue.h"
+#include "rules/standins/RegistryValue.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -47,11 +47,11 @@ bool readValue(platform::RegistryKey hKey, const QString& SubKeyRef, QString& Ke
     if (!platform::QueryRegistryValue(hKey, SubKeyRef.toLocal8Bit().toStdString(), type, buffer,
                                       size))
         return false;
-    if (type == platform::RegString)
-        KeyVal = QString::fromLocal8Bit(platform::registryStringText(buffer, size));
-    else if (type == platform::RegNumber)
+    if (type == rules::RegString)
+        KeyVal = QString::fromLocal8Bit(rules::registryStringText(buffer, size));
+    else if (type == rules::RegNumber)
         KeyVal = QString::fromLatin1(
-            platform::registryNumberText(std::string_view(buffer).substr(0, size)));
+            rules::registryNumberText(std::string_view(buffer).substr(0, size)));
     return true; // a value of any other type is read but leaves KeyVal as it was
 }
 
@@ -132,7 +132,7 @@ void About::StartSysInfo()
     const std::optional<QString> path = sysInfoPath();
     if (!path || !platform::StartProgram(*path))
         platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
-                         platform::vbOKOnly, QStringLiteral("Blinzor"));
+                         rules::vbOKOnly, QStringLiteral("Blinzor"));
 }
 
 bool About::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

@@ -1,6 +1,6 @@
 #include "ui/CellAccessible.h"
 
-#include "platform/Label.h"
+#include "platform/runtime/Label.h"
 #include "ui/Dravik.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/LabelAccessible.h"
+#include "platform/screenreader/LabelAccessible.h"
 
 // A board cell as assistive technology hears it: its name gives the row, the column and the
 // number, such as "Row 3, column 5: 7", and its description the cell's part in the game,

@@ -1,13 +1,13 @@
 #include "ui/Dravik.h"
 
-#include "platform/FitCaption.h"
-#include "platform/FrameStyle.h"
-#include "platform/Image.h"
-#include "platform/Notice.h"
-#include "platform/Placement.h"
-#include "platform/SessionEnd.h"
-#include "platform/SharpPicture.h"
-#include "platform/Twips.h"
+#include "platform/drawing/FitCaption.h"
+#include "platform/drawing/FrameStyle.h"
+#include "platform/drawing/Placement.h"
+#include "platform/drawing/SharpPicture.h"
+#include "platform/runtime/Image.h"
+#include "platform/runtime/Twips.h"
+#include "platform/screenreader/Notice.h"
+#include "platform/system/SessionEnd.h"
 #include "ui/CellAccessible.h"
 
 #include <QAction>
@@ -75,7 +75,7 @@ Dravik::Dravik(QWidget* parent)
     // The open line is told from the rest by white against button face: where the desktop's
     // face comes close to white, the cells take a clear grey instead.
     QPalette face = client->palette();
-    face.setColor(QPalette::Button, platform::toQColor(platform::faceApartFromWhite(
+    face.setColor(QPalette::Button, platform::toQColor(rules::faceApartFromWhite(
                                         platform::toRgb(face.color(QPalette::Button)))));
     client->setPalette(face);
     setCentralWidget(client);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/Label.h"
-#include "platform/PictureClip.h"
-#include "platform/Timer.h"
-#include "platform/Val.h"
+#include "platform/runtime/Label.h"
+#include "platform/runtime/PictureClip.h"
+#include "platform/runtime/Timer.h"
+#include "platform/runtime/Val.h"
 #include "rules/BoardMatrix.h"
 #include "rules/Variant.h"
 

@@ -1,12 +1,12 @@
 #include "ui/Vibor.h"
 
 #include "game/ProgramWide.h"
-#include "platform/FitCaption.h"
-#include "platform/MsgBox.h"
-#include "platform/Placement.h"
-#include "platform/Twips.h"
-#include "rules/Random.h"
+#include "platform/drawing/FitCaption.h"
+#include "platform/drawing/Placement.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/runtime/Twips.h"
 #include "rules/RemarkPick.h"
+#include "rules/standins/Random.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -23,7 +23,7 @@ constexpr int ClientHeight = 2355;
 constexpr QRect OkPlace = twipsRect(720, 1920, 1335, 325);
 
 // The remark box wears the error icon: the computer's remarks are meant to sting a little.
-constexpr int RemarkStyle = platform::vbCritical;
+constexpr int RemarkStyle = rules::vbCritical;
 
 } // namespace
 
@@ -88,7 +88,7 @@ void Vibor::Form_Load()
     // Selecting the remembered strength runs obChoise_Click, so Uroven holds a strength
     // even if the person closes the dialog without touching anything.
     obChoise[std::size_t(UrovenVibor)]->setChecked(true);
-    platform::Randomize();
+    rules::Randomize();
     for (std::size_t k = 0; k < Frazy.size(); ++k)
         Frazy[k] = Transl(StoredTexts::remarks[k]);
 }
@@ -101,7 +101,7 @@ void Vibor::obChoise_Click(int Index)
 
 void Vibor::kOK_Click()
 {
-    const float r = platform::Rnd();
+    const float r = rules::Rnd();
     const QString title = Transl(StoredTexts::remarkTitle);
     const int k = remarkIndex(r, StoredTexts::RemarkCount);
     platform::MsgBox(Frazy[std::size_t(k)], RemarkStyle, title);

@@ -1,7 +1,7 @@
 #include "AccessibilityListener.h"
 
-#include "platform/Label.h"
-#include "platform/Notice.h"
+#include "platform/runtime/Label.h"
+#include "platform/screenreader/Notice.h"
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>

@@ -1,10 +1,10 @@
 #include "EventDriver.h"
 
 #include "SeenState.h"
-#include "platform/Effects.h"
-#include "platform/Launcher.h"
-#include "platform/MsgBox.h"
-#include "rules/Random.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/system/Effects.h"
+#include "platform/system/Launcher.h"
+#include "rules/standins/Random.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
 #include "ui/Vibor.h"
@@ -121,20 +121,20 @@ constexpr std::uint64_t DrawStream = 0x6A09E667F3BCC909ULL;
 } // namespace
 
 EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
-    : endingAnswer(platform::vbNo), w_(window), seed_(seed), pick_(seed), draws_(seed ^ DrawStream)
+    : endingAnswer(rules::vbNo), w_(window), seed_(seed), pick_(seed), draws_(seed ^ DrawStream)
 {
     // The timers keep running, so that their Enabled flags mean what they mean in play,
     // but only the driver's ticks reach their handlers.
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(true);
-    platform::setRndScript([this] { return draws_.unit(); });
-    platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
+    rules::replaceRnd([this] { return draws_.unit(); });
+    platform::replaceMsgBox([this](const QString& prompt, int style, const QString& title) {
         return answerBox(prompt, style, title);
     });
-    platform::setEffectHook(platform::Effect::Beep, [] {});
-    platform::setEffectHook(platform::Effect::EndProgram, [this] { ++programEnds; });
-    platform::setLauncher(
-        {[](const QString&) { return false; }, [](const QString&) { return false; }});
+    platform::replaceBeep([] {});
+    platform::replaceEndProgram([this] { ++programEnds; });
+    platform::replaceFileExists([](const QString&) { return false; });
+    platform::replaceStartProgram([](const QString&) { return false; });
     modalShot_.setSingleShot(true);
     modalShot_.setInterval(0);
     QObject::connect(&modalShot_, &QTimer::timeout, [this] { answerModal(); });
@@ -149,11 +149,12 @@ EventDriver::EventDriver(Dravik& window, std::uint64_t seed)
 EventDriver::~EventDriver()
 {
     releaseFatalSignals();
-    platform::setLauncher({});
-    platform::setEffectHook(platform::Effect::EndProgram, {});
-    platform::setEffectHook(platform::Effect::Beep, {});
-    platform::setMsgBoxAnswerer({});
-    platform::setRndScript({});
+    platform::replaceStartProgram({});
+    platform::replaceFileExists({});
+    platform::replaceEndProgram({});
+    platform::replaceBeep({});
+    platform::replaceMsgBox({});
+    rules::replaceRnd({});
     for (Tick t : {Tick::Bliki, Tick::Dvizen, Tick::CompHod, Tick::Time})
         timerOf(w_, t)->blockSignals(false);
 }
@@ -308,7 +309,7 @@ int EventDriver::answerBox(const QString& prompt, int style, const QString& titl
         fireMeanwhile();
     }
     if (style != 292)
-        return platform::vbOK;
+        return rules::vbOK;
     ++endingQuestions;
     return endingAnswer;
 }

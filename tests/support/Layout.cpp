@@ -1,6 +1,6 @@
 #include "Layout.h"
 
-#include "platform/Twips.h"
+#include "platform/runtime/Twips.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "Legibility.h"
 
-#include "rules/Contrast.h"
-#include "platform/Label.h"
+#include "platform/runtime/Label.h"
+#include "rules/standins/Contrast.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -17,7 +17,7 @@
 
 namespace {
 
-platform::Rgb rgbOf(QRgb p)
+rules::Rgb rgbOf(QRgb p)
 {
     return {qRed(p), qGreen(p), qBlue(p)};
 }
@@ -106,19 +106,19 @@ double WindowShot::contrast(const QWidget* control, const QRect& area) const
     }
     double best = 1.0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, platform::contrastRatio(rgbOf(back), rgbOf(it.key())));
+        best = std::max(best, rules::contrastRatio(rgbOf(back), rgbOf(it.key())));
     return best;
 }
 
 double WindowShot::contrast(const QWidget* control, const QRect& area, QPoint backAt) const
 {
     const QRect at = devicePixels(control, QRect(backAt, QSize(1, 1)));
-    const platform::Rgb back = rgbOf(image_.pixel(at.topLeft()));
+    const rules::Rgb back = rgbOf(image_.pixel(at.topLeft()));
     const QRect pixels = devicePixels(control, area);
     double best = 1.0;
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         for (int x = pixels.left(); x <= pixels.right(); ++x)
-            best = std::max(best, platform::contrastRatio(back, rgbOf(image_.pixel(x, y))));
+            best = std::max(best, rules::contrastRatio(back, rgbOf(image_.pixel(x, y))));
     return best;
 }
 

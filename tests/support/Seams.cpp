@@ -1,13 +1,14 @@
 #include "Seams.h"
 
-#include "platform/MsgBox.h"
-#include "rules/Random.h"
+#include "platform/runtime/MsgBox.h"
+#include "platform/system/Effects.h"
+#include "rules/standins/Random.h"
 
 #include <QTest>
 
 MsgBoxRecorder::MsgBoxRecorder(int a) : answer(a)
 {
-    platform::setMsgBoxAnswerer([this](const QString& prompt, int style, const QString& title) {
+    platform::replaceMsgBox([this](const QString& prompt, int style, const QString& title) {
         calls.append({prompt, style, title});
         if (onBox)
             onBox(calls.last());
@@ -17,12 +18,12 @@ MsgBoxRecorder::MsgBoxRecorder(int a) : answer(a)
 
 MsgBoxRecorder::~MsgBoxRecorder()
 {
-    platform::setMsgBoxAnswerer({});
+    platform::replaceMsgBox({});
 }
 
 ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
 {
-    platform::setRndScript([this] {
+    rules::replaceRnd([this] {
         ++draws_;
         if (values_.empty()) {
             QTest::qFail("Rnd() drew more numbers than the test scripted", __FILE__, __LINE__);
@@ -36,21 +37,21 @@ ScriptedRnd::ScriptedRnd(std::initializer_list<float> values) : values_(values)
 
 ScriptedRnd::~ScriptedRnd()
 {
-    platform::setRndScript({});
+    rules::replaceRnd({});
 }
 
-CallCounter::CallCounter(platform::Effect effect) : effect_(effect)
+CallCounter::CallCounter(Replace replace) : replace_(replace)
 {
-    platform::setEffectHook(effect_, [this] { ++count; });
+    replace_([this] { ++count; });
 }
 
 CallCounter::~CallCounter()
 {
-    platform::setEffectHook(effect_, {});
+    replace_({});
 }
 
-EndCounter::EndCounter() : CallCounter(platform::Effect::EndProgram)
+EndCounter::EndCounter() : CallCounter(platform::replaceEndProgram)
 {}
 
-BeepCounter::BeepCounter() : CallCounter(platform::Effect::Beep)
+BeepCounter::BeepCounter() : CallCounter(platform::replaceBeep)
 {}

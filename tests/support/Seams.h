@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/Effects.h"
-#include "rules/MsgBoxStyle.h"
+#include "rules/standins/MsgBoxStyle.h"
 
 #include <QList>
 #include <QString>
@@ -20,7 +19,7 @@ struct MsgBoxCall
 class MsgBoxRecorder
 {
 public:
-    explicit MsgBoxRecorder(int answer = platform::vbOK);
+    explicit MsgBoxRecorder(int answer = rules::vbOK);
     ~MsgBoxRecorder();
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
@@ -49,11 +48,13 @@ private:
     int draws_ = 0;
 };
 
-// While alive, counts the times the effect would have happened, instead of letting it.
+// While alive, counts the times the call would have run, instead of letting it: `replace`
+// is the call's replace function.
 class CallCounter
 {
 public:
-    explicit CallCounter(platform::Effect effect);
+    using Replace = void (*)(std::function<void()> standIn);
+    explicit CallCounter(Replace replace);
     ~CallCounter();
     CallCounter(const CallCounter&) = delete;
     CallCounter& operator=(const CallCounter&) = delete;
@@ -61,7 +62,7 @@ public:
     int count = 0;
 
 private:
-    platform::Effect effect_;
+    Replace replace_;
 };
 
 // Counts the program's ends instead of ending the test.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Colors.h"
+#include "platform/runtime/Colors.h"
 
 #include <QRect>
 #include <QString>
