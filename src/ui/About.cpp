@@ -36,8 +36,8 @@ constexpr std::uint32_t ReadAccess = 0x20019;
 constexpr std::uint32_t ValueBufferSize = 1024;
 
 // The window's client area, in twips.
-constexpr int ClientWidth = 8625;
-constexpr int ClientHeight = 6465;
+constexpr int AboutClientWidth = 8625;
+constexpr int AboutClientHeight = 6465;
 
 bool readValue(platform::RegistryKey hKey, const QString& SubKeyRef, QString& KeyVal)
 {
@@ -95,7 +95,7 @@ About::About(QWidget* owner)
     // The buttons lie over the picture's drawn copies of them, so they keep the design's
     // size and font whatever font the desktop uses.
     setFont(platform::defaultCaptionFont());
-    setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+    setFixedSize(platform::px(AboutClientWidth), platform::px(AboutClientHeight));
 
     cmdOK = addButton("cmdOK", QStringLiteral("OK"), twipsRect(7320, 4440, 1260, 345));
     cmdOK->setDefault(true);

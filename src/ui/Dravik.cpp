@@ -22,8 +22,8 @@ using platform::twipsRect;
 namespace {
 
 // The window's client area below the menu bar, in twips: 7830 by 5175.
-constexpr int ClientWidth = 7830;
-constexpr int ClientHeight = 5175;
+constexpr int BoardClientWidth = 7830;
+constexpr int BoardClientHeight = 5175;
 
 // A control on one of the window's own colours: that colour behind it, and its text in the
 // colour chosen for it rather than the desktop's, which may be meant for a dark window.
@@ -69,7 +69,7 @@ Dravik::Dravik(QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(platform::px(ClientWidth), platform::px(ClientHeight));
+    client->setFixedSize(platform::px(BoardClientWidth), platform::px(BoardClientHeight));
     client->setFont(platform::defaultCaptionFont());
     setBackColor(client, platform::LightGrey);
     // The open line is told from the rest by white against button face: where the desktop's

@@ -18,8 +18,8 @@ using platform::twipsRect;
 namespace {
 
 // The client area and the place of "OK", in twips.
-constexpr int ClientWidth = 2775;
-constexpr int ClientHeight = 2355;
+constexpr int ViborClientWidth = 2775;
+constexpr int ViborClientHeight = 2355;
 constexpr QRect OkPlace = twipsRect(720, 1920, 1335, 325);
 
 // The remark box wears the error icon: the computer's remarks are meant to sting a little.
@@ -40,8 +40,8 @@ Vibor::Vibor(QWidget* owner) : QDialog(owner)
     buildOkButton();
     // The dialog keeps the desktop's font: the captions grow to fit it, and a taller "OK"
     // makes the dialog taller by as much.
-    setFixedSize(platform::px(ClientWidth),
-                 platform::px(ClientHeight) + kOK->height() - OkPlace.height());
+    setFixedSize(platform::px(ViborClientWidth),
+                 platform::px(ViborClientHeight) + kOK->height() - OkPlace.height());
     if (owner)
         move(platform::centredOnOwner(*owner->window(), size()));
     for (int i = 0; i < 3; ++i)
