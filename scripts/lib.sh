@@ -35,3 +35,11 @@ quiet_build() {
     fi
     rm -f "$log"
 }
+
+# Exits 2 with the calling script's usage (its comment lines "#   scripts/...") unless it was
+# given at least N arguments:   need_args N "$@"
+need_args() {
+    [ $# -gt "$1" ] && return 0
+    sed -n 's|^#   \(scripts/.*\)|usage: \1|p' "$0" >&2
+    exit 2
+}
