@@ -38,7 +38,7 @@ QString pluginTried()
 // folder.
 QString waylandSocket()
 {
-    const QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    QString name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
     if (QDir::isAbsolutePath(name))
         return name;
     return qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + name;
