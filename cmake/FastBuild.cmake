@@ -44,8 +44,12 @@ endfunction()
 # The toolkit's headers that nearly every window, handler and test includes, compiled once in
 # a target of their own that sees Qt Widgets alone: the game's library and the tests take the
 # same compiled headers whatever else they define (gcc refuses a PCH built with a macro, such
-# as Qt DBus's, that the file using it lacks).
+# as Qt DBus's, that the file using it lacks). They pay only where the tests share them: for
+# the game alone, compiling them would hold up its few batches longer than they save.
 function(blinzor_pch_target)
+    if(NOT BLINZOR_TESTS)
+        return()
+    endif()
     set(stub ${CMAKE_CURRENT_BINARY_DIR}/blinzor_pch.cpp)
     file(CONFIGURE OUTPUT ${stub} CONTENT "")
     add_library(blinzor_pch OBJECT ${stub})
@@ -58,5 +62,7 @@ function(blinzor_pch_target)
 endfunction()
 
 function(blinzor_pch target)
-    target_precompile_headers(${target} REUSE_FROM blinzor_pch)
+    if(TARGET blinzor_pch)
+        target_precompile_headers(${target} REUSE_FROM blinzor_pch)
+    endif()
 endfunction()
