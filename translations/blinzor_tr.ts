@@ -5,248 +5,252 @@
     <name>About</name>
     <message>
         <source>Help - Blinzor</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım - Blinzor</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistem Bilgisi...</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistem bilgisi şu anda kullanılamıyor</translation>
     </message>
 </context>
 <context>
     <name>CellAccessible</name>
     <message>
         <source>not on the board</source>
-        <translation type="unfinished"></translation>
+        <translation>tahtada değil</translation>
     </message>
     <message>
         <source>taken</source>
-        <translation type="unfinished"></translation>
+        <translation>alındı</translation>
     </message>
     <message>
         <source>the computer&apos;s choice</source>
-        <translation type="unfinished"></translation>
+        <translation>bilgisayarın seçimi</translation>
     </message>
     <message>
         <source>open to the player to move</source>
-        <translation type="unfinished"></translation>
+        <translation>sırası gelen oyuncuya açık</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>açık değil</translation>
     </message>
 </context>
 <context>
     <name>Dravik</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun Bitti</translation>
     </message>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Tebrikler</translation>
     </message>
     <message>
         <source>Ending</source>
-        <translation type="unfinished"></translation>
+        <translation>Çıkış</translation>
     </message>
     <message>
         <source>Player1 score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu1:</translation>
     </message>
     <message>
         <source>Player2 score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu2:</translation>
     </message>
     <message>
         <source>Your score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen:</translation>
     </message>
     <message>
         <source>My score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben:</translation>
     </message>
     <message>
         <source>Choose a board size first: 5x5, 8x8 or 10x10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Önce bir tahta boyutu seç: 5x5, 8x8 veya 10x10.</translation>
     </message>
     <message>
         <source>Time ran out: one point off. </source>
-        <translation type="unfinished"></translation>
+        <translation>Süre doldu: bir puan düşüldü. </translation>
     </message>
     <message>
         <source>Row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Satır %1, sütun %2</translation>
     </message>
     <message>
         <source>Score of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu %1 puanı</translation>
     </message>
     <message>
         <source>Games won by player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu %1 tarafından kazanılan oyunlar</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Süre:</translation>
     </message>
     <message>
         <source>Turn clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamle saati</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahta</translation>
     </message>
     <message>
         <source>5x5</source>
-        <translation type="unfinished"></translation>
+        <translation>5x5</translation>
     </message>
     <message>
         <source>8x8</source>
-        <translation type="unfinished"></translation>
+        <translation>8x8</translation>
     </message>
     <message>
         <source>10x10</source>
-        <translation type="unfinished"></translation>
+        <translation>10x10</translation>
     </message>
     <message>
         <source>Board of 5 by 5 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>5&apos;e 5 karelik tahta</translation>
     </message>
     <message>
         <source>Board of 8 by 8 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>8&apos;e 8 karelik tahta</translation>
     </message>
     <message>
         <source>Board of 10 by 10 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>10&apos;a 10 karelik tahta</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyun</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni</translation>
     </message>
     <message>
         <source>New Blinzor</source>
-        <translation type="unfinished"></translation>
+        <translation>Yeni Blinzor</translation>
     </message>
     <message>
         <source>Humans vs Orcs</source>
-        <translation type="unfinished"></translation>
+        <translation>İnsanlar Orklara Karşı</translation>
     </message>
     <message>
         <source>You vs Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen Bana Karşı</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Çık</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Yardım...</translation>
     </message>
 </context>
 <context>
     <name>Match</name>
     <message>
         <source>Player1 win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu1 kazandı!</translation>
     </message>
     <message>
         <source>Player2 win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu2 kazandı!</translation>
     </message>
     <message>
         <source>You  win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen kazandın!</translation>
     </message>
     <message>
         <source>I win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben kazandım!</translation>
     </message>
     <message>
         <source>Player1 is
 WINNER!</source>
-        <translation type="unfinished"></translation>
+        <translation>Maçı Oyuncu1
+KAZANDI!</translation>
     </message>
     <message>
         <source>Player2 is
 WINNER!</source>
-        <translation type="unfinished"></translation>
+        <translation>Maçı Oyuncu2
+KAZANDI!</translation>
     </message>
     <message>
         <source>You are
 WINNER!</source>
-        <translation type="unfinished"></translation>
+        <translation>Maçı sen
+KAZANDIN!</translation>
     </message>
     <message>
         <source>I am
 WINNER!</source>
-        <translation type="unfinished"></translation>
+        <translation>Maçı ben
+KAZANDIM!</translation>
     </message>
     <message>
         <source>Easy&apos;s score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolay:</translation>
     </message>
     <message>
         <source>Hard&apos;s score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zor:</translation>
     </message>
     <message>
         <source>God&apos;s score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanrı:</translation>
     </message>
     <message>
         <source>Satan&apos;s score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Şeytan:</translation>
     </message>
     <message>
         <source>Player1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu1</translation>
     </message>
     <message>
         <source>Player2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oyuncu2</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben</translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>Player1</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 satır %2, sütun %3 karesini aldı: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>Player2</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 satır %2, sütun %3 karesini aldı: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>You</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 satır %2, sütun %3 karesini aldın: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>I</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 satır %2, sütun %3 karesini aldım: %4. </translation>
     </message>
 </context>
 <context>
@@ -254,96 +258,131 @@ WINNER!</source>
     <message>
         <source>ending-question</source>
         <extracomment>The question before the program ends, answered Yes or No; Yes ends it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blinzor&apos;dan gerçekten çıkmak istiyor musun?</translation>
     </message>
     <message>
         <source>remark-1</source>
         <extracomment>The computer&apos;s cheeky remarks on the strength just chosen in &quot;Your choice:&quot;; one is shown at random on OK, in a box with an error icon.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cesur seçim. Anlamsız ama cesur.</translation>
     </message>
     <message>
         <source>remark-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zafer konuşmamı yazmaya çoktan başladım bile.</translation>
     </message>
     <message>
         <source>remark-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bol şans. Her zerresine ihtiyacın olacak.</translation>
     </message>
     <message>
         <source>remark-4</source>
-        <translation type="unfinished"></translation>
+        <translation>Devrelerim ısınıyor. Seninkiler de ısınıyor mu?</translation>
     </message>
     <message>
         <source>remark-5</source>
-        <translation type="unfinished"></translation>
+        <translation>Merak etme, sana yumuşak davranacağım. Muhtemelen.</translation>
     </message>
     <message>
         <source>remark-6</source>
-        <translation type="unfinished"></translation>
+        <translation>Bütün gün bunu bekledim.</translation>
     </message>
     <message>
         <source>remark-7</source>
-        <translation type="unfinished"></translation>
+        <translation>Cesur hamle. Bakalım tahta da aynı fikirde mi.</translation>
     </message>
     <message>
         <source>remark-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Önce parmaklarını biraz esnetmek isteyebilirsin.</translation>
     </message>
     <message>
         <source>remark-9</source>
-        <translation type="unfinished"></translation>
+        <translation>Bana uyar. Ben zaten hiç yorulmam.</translation>
     </message>
     <message>
         <source>remark-10</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen hazırsan ben de hazırım. Ben hazır doğdum.</translation>
     </message>
     <message>
         <source>remark-11</source>
-        <translation type="unfinished"></translation>
+        <translation>Kibarca kazanacağıma söz veriyorum.</translation>
     </message>
     <message>
         <source>remark-12</source>
-        <translation type="unfinished"></translation>
+        <translation>Unutma, bu sadece bir oyun. Senin için.</translation>
     </message>
     <message>
         <source>remark-13</source>
-        <translation type="unfinished"></translation>
+        <translation>Harika. Rastgele sayılarım şimdiden gülümsüyor.</translation>
     </message>
     <message>
         <source>remark-14</source>
-        <translation type="unfinished"></translation>
+        <translation>Emin misin? Çok geç, ben çoktan kabul ettim.</translation>
     </message>
     <message>
         <source>remark-15</source>
-        <translation type="unfinished"></translation>
+        <translation>İlginç. Gülmemeye çalışacağım.</translation>
     </message>
     <message>
         <source>remark-title</source>
         <extracomment>The title of the box that shows a remark: who the remark comes from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rakibinden birkaç söz</translation>
     </message>
 </context>
 <context>
     <name>Vibor</name>
     <message>
         <source>Your choice:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçimin:</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolay</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Zor</translation>
     </message>
     <message>
         <source>God</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanrı</translation>
     </message>
     <message>
         <source>Satan</source>
-        <translation type="unfinished"></translation>
+        <translation>Şeytan</translation>
+    </message>
+</context>
+<context>
+    <name>About</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Sürüm %1</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Nasıl oynanır</translation>
+    </message>
+    <message>
+        <source>Take a number from the line that is open to you:</source>
+        <translation>Sana açık olan çizgiden bir sayı al: birinci oyuncu</translation>
+    </message>
+    <message>
+        <source>the first player takes from a column, the second from a row.</source>
+        <translation>bir sütundan, ikinci oyuncu bir satırdan alır.</translation>
+    </message>
+    <message>
+        <source>The line through your number opens for your opponent.</source>
+        <translation>Senin sayından geçen çizgi rakibine açılır.</translation>
+    </message>
+    <message>
+        <source>When the open line is empty the game ends: the higher</source>
+        <translation>Açık çizgi boşalınca oyun biter: puanı yüksek olan</translation>
+    </message>
+    <message>
+        <source>score wins it, and three won games win the match.</source>
+        <translation>oyunu kazanır, üç oyun kazanan da maçı kazanır.</translation>
+    </message>
+    <message>
+        <source>The Blinzor developers</source>
+        <translation>Blinzor geliştiricileri</translation>
     </message>
 </context>
 </TS>
