@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Turn clock</source>
-        <translation>Zuguhr</translation>
+        <translation>Bedenkzeit</translation>
     </message>
     <message>
         <source>Board</source>
