@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/AboutWords.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <cstdint>
@@ -37,5 +39,6 @@ protected:
 private:
     QPushButton* addButton(const char* name, const QString& caption, const QRect& geometry);
 
+    const AboutWords words_; // before the picture, which is drawn with them
     QPixmap picture_;
 };
