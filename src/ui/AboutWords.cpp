@@ -17,10 +17,12 @@ namespace {
 constexpr const char* Title = QT_TRANSLATE_NOOP("About", "Blinzor");
 //: Beside the game's name; %1 is the version number, such as 3.00.
 constexpr const char* Version = QT_TRANSLATE_NOOP("About", "Version %1");
+//: Heading of the rules on the About box.
 constexpr const char* RulesHeading = QT_TRANSLATE_NOOP("About", "How to play");
 // One text over five lines of the slate, each line at most as wide as the slate's room.
 constexpr std::array<const char*, 5> Rules{
-    //: Rules line 1 of 5: the five lines read as one text.
+    //: Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as
+    //: the English, which fills the slate's width.
     QT_TRANSLATE_NOOP("About", "Take a number from the line that is open to you:"),
     //: Rules line 2 of 5.
     QT_TRANSLATE_NOOP("About", "the first player takes from a column, the second from a row."),
@@ -31,6 +33,7 @@ constexpr std::array<const char*, 5> Rules{
     //: Rules line 5 of 5.
     QT_TRANSLATE_NOOP("About", "score wins it, and three won games win the match."),
 };
+//: The credit at the foot of the About box's slate.
 constexpr const char* Credit = QT_TRANSLATE_NOOP("About", "The Blinzor developers");
 
 const QColor Lime(206, 232, 70);
