@@ -8,9 +8,10 @@
 
 class QPushButton;
 
-// The About box: one large picture with two real buttons laid exactly over the picture's
-// drawn copies of them. "OK" closes it; "System Info..." starts the system's own
-// system-information tool, found through two machine-wide registry entries.
+// The About box: one large picture, with its words engraved on the slate in the player's
+// language and two real buttons laid exactly over the picture's drawn copies of them. "OK"
+// closes it; "System Info..." starts the system's own system-information tool, found
+// through two machine-wide registry entries.
 class About : public QDialog
 {
     Q_OBJECT

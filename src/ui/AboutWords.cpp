@@ -71,7 +71,7 @@ AboutWords::AboutWords()
         lines_.push_back(
             {rules_[i], dejaVuSans(13), {Left, top + RulesTop + i * RulesSpacing}, Chalk, Right});
     lines_.push_back(
-        {credit_, dejaVuSans(12, false, true), {Left, top + Slate.height() - 21}, Faded, Right});
+        {credit_, dejaVuSans(12, false, true), {Left, Slate.bottom() - 20}, Faded, Right});
 }
 
 QPixmap AboutWords::engravedOnto(const QPixmap& picture) const
