@@ -16,7 +16,6 @@ struct OneText : QTranslator
     {
         return english == source ? translated : QString();
     }
-    bool isEmpty() const override { return false; }
 };
 
 class TestAboutWords : public QObject
