@@ -17,79 +17,47 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
         <translation>Версія %1</translation>
     </message>
     <message>
         <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
         <translation>Як грати</translation>
     </message>
     <message>
         <source>Take a number from the line that is open to you:</source>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
         <translation>Бери число з лінії, яка відкрита для тебе:</translation>
     </message>
     <message>
         <source>the first player takes from a column, the second from a row.</source>
+        <extracomment>Rules line 2 of 5.</extracomment>
         <translation>перший гравець бере зі стовпчика, другий — з рядка.</translation>
     </message>
     <message>
         <source>The line through your number opens for your opponent.</source>
+        <extracomment>Rules line 3 of 5.</extracomment>
         <translation>Лінія через взяте число відкривається супернику.</translation>
     </message>
     <message>
         <source>When the open line is empty the game ends: the higher</source>
+        <extracomment>Rules line 4 of 5.</extracomment>
         <translation>Відкрита лінія порожня — партію закінчено: перемагає</translation>
     </message>
     <message>
         <source>score wins it, and three won games win the match.</source>
+        <extracomment>Rules line 5 of 5.</extracomment>
         <translation>той, у кого більше очок, а три перемоги дають матч.</translation>
     </message>
     <message>
         <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation>Розробники Blinzor</translation>
     </message>
     <message>
         <source>Blinzor</source>
         <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How to play</source>
-        <extracomment>Heading of the rules on the About box.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Take a number from the line that is open to you:</source>
-        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the first player takes from a column, the second from a row.</source>
-        <extracomment>Rules line 2 of 5.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The line through your number opens for your opponent.</source>
-        <extracomment>Rules line 3 of 5.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>When the open line is empty the game ends: the higher</source>
-        <extracomment>Rules line 4 of 5.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>score wins it, and three won games win the match.</source>
-        <extracomment>Rules line 5 of 5.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Blinzor developers</source>
-        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
