@@ -16,35 +16,48 @@
         <translation>La información del sistema no está disponible en este momento</translation>
     </message>
     <message>
+        <source>Blinzor</source>
+        <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
+        <translation>Blinzor</translation>
+    </message>
+    <message>
         <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
         <translation>Versión %1</translation>
     </message>
     <message>
         <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
         <translation>Cómo se juega</translation>
     </message>
     <message>
         <source>Take a number from the line that is open to you:</source>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
         <translation>Toma un número de la línea que tienes abierta: el primer</translation>
     </message>
     <message>
         <source>the first player takes from a column, the second from a row.</source>
+        <extracomment>Rules line 2 of 5.</extracomment>
         <translation>jugador toma de una columna, el segundo de una fila.</translation>
     </message>
     <message>
         <source>The line through your number opens for your opponent.</source>
+        <extracomment>Rules line 3 of 5.</extracomment>
         <translation>La línea que pasa por tu número se abre para tu rival.</translation>
     </message>
     <message>
         <source>When the open line is empty the game ends: the higher</source>
+        <extracomment>Rules line 4 of 5.</extracomment>
         <translation>Cuando la línea abierta queda vacía, la partida acaba: gana</translation>
     </message>
     <message>
         <source>score wins it, and three won games win the match.</source>
-        <translation>quien tenga más puntos, y tres victorias ganan el encuentro.</translation>
+        <extracomment>Rules line 5 of 5.</extracomment>
+        <translation>quien tenga más puntos, y tres victorias ganan el duelo.</translation>
     </message>
     <message>
         <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation>Los desarrolladores de Blinzor</translation>
     </message>
 </context>
@@ -123,7 +136,7 @@
     </message>
     <message>
         <source>Time:</source>
-        <translation>Tiempo:</translation>
+        <translation>Reloj:</translation>
     </message>
     <message>
         <source>Turn clock</source>

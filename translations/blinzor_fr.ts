@@ -16,35 +16,48 @@
         <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
     <message>
+        <source>Blinzor</source>
+        <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
+        <translation>Blinzor</translation>
+    </message>
+    <message>
         <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
         <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
         <translation>Comment jouer</translation>
     </message>
     <message>
         <source>Take a number from the line that is open to you:</source>
-        <translation>Prends un nombre dans la rangée qui t&apos;est ouverte :</translation>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
+        <translation>Prends un nombre dans la rangée qui t&apos;est ouverte&#xa0;:</translation>
     </message>
     <message>
         <source>the first player takes from a column, the second from a row.</source>
+        <extracomment>Rules line 2 of 5.</extracomment>
         <translation>le premier joueur prend en colonne, le second en ligne.</translation>
     </message>
     <message>
         <source>The line through your number opens for your opponent.</source>
-        <translation>La rangée qui passe par ton nombre s&apos;ouvre à ton adversaire.</translation>
+        <extracomment>Rules line 3 of 5.</extracomment>
+        <translation>La rangée de ton nombre s&apos;ouvre alors à ton adversaire.</translation>
     </message>
     <message>
         <source>When the open line is empty the game ends: the higher</source>
-        <translation>Quand la rangée ouverte est vide, la partie finit : le</translation>
+        <extracomment>Rules line 4 of 5.</extracomment>
+        <translation>Quand la rangée ouverte est vide, la partie finit&#xa0;: le</translation>
     </message>
     <message>
         <source>score wins it, and three won games win the match.</source>
+        <extracomment>Rules line 5 of 5.</extracomment>
         <translation>meilleur score l&apos;emporte, et trois victoires font le match.</translation>
     </message>
     <message>
         <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation>Les développeurs de Blinzor</translation>
     </message>
 </context>
@@ -87,27 +100,27 @@
     </message>
     <message>
         <source>Player1 score:</source>
-        <translation>Joueur 1 :</translation>
+        <translation>Joueur 1&#xa0;:</translation>
     </message>
     <message>
         <source>Player2 score:</source>
-        <translation>Joueur 2 :</translation>
+        <translation>Joueur 2&#xa0;:</translation>
     </message>
     <message>
         <source>Your score:</source>
-        <translation>Ton score :</translation>
+        <translation>Ton score&#xa0;:</translation>
     </message>
     <message>
         <source>My score:</source>
-        <translation>Mon score :</translation>
+        <translation>Mon score&#xa0;:</translation>
     </message>
     <message>
         <source>Choose a board size first: 5x5, 8x8 or 10x10.</source>
-        <translation>Choisis d&apos;abord une taille de plateau : 5x5, 8x8 ou 10x10.</translation>
+        <translation>Choisis d&apos;abord une taille de plateau&#xa0;: 5x5, 8x8 ou 10x10.</translation>
     </message>
     <message>
         <source>Time ran out: one point off. </source>
-        <translation>Temps écoulé : un point en moins. </translation>
+        <translation>Temps écoulé&#xa0;: un point en moins. </translation>
     </message>
     <message>
         <source>Row %1, column %2</source>
@@ -123,7 +136,7 @@
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Turn clock</source>
@@ -194,59 +207,59 @@
     <name>Match</name>
     <message>
         <source>Player1 win!</source>
-        <translation>Le joueur 1 a gagné !</translation>
+        <translation>Le joueur 1 a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>Player2 win!</source>
-        <translation>Le joueur 2 a gagné !</translation>
+        <translation>Le joueur 2 a gagné&#xa0;!</translation>
     </message>
     <message>
         <source>You  win!</source>
-        <translation>Tu as gagné !</translation>
+        <translation>Tu as gagné&#xa0;!</translation>
     </message>
     <message>
         <source>I win!</source>
-        <translation>J&apos;ai gagné !</translation>
+        <translation>J&apos;ai gagné&#xa0;!</translation>
     </message>
     <message>
         <source>Player1 is
 WINNER!</source>
         <translation>Le joueur 1 est
-VAINQUEUR !</translation>
+VAINQUEUR&#xa0;!</translation>
     </message>
     <message>
         <source>Player2 is
 WINNER!</source>
         <translation>Le joueur 2 est
-VAINQUEUR !</translation>
+VAINQUEUR&#xa0;!</translation>
     </message>
     <message>
         <source>You are
 WINNER!</source>
         <translation>Tu es
-VAINQUEUR !</translation>
+VAINQUEUR&#xa0;!</translation>
     </message>
     <message>
         <source>I am
 WINNER!</source>
         <translation>Je suis
-VAINQUEUR !</translation>
+VAINQUEUR&#xa0;!</translation>
     </message>
     <message>
         <source>Easy&apos;s score:</source>
-        <translation>Facile :</translation>
+        <translation>Facile&#xa0;:</translation>
     </message>
     <message>
         <source>Hard&apos;s score:</source>
-        <translation>Difficile :</translation>
+        <translation>Difficile&#xa0;:</translation>
     </message>
     <message>
         <source>God&apos;s score:</source>
-        <translation>Dieu :</translation>
+        <translation>Dieu&#xa0;:</translation>
     </message>
     <message>
         <source>Satan&apos;s score:</source>
-        <translation>Satan :</translation>
+        <translation>Satan&#xa0;:</translation>
     </message>
     <message>
         <source>Player1</source>
@@ -267,22 +280,22 @@ VAINQUEUR !</translation>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>Player1</comment>
-        <translation>%1 a pris la ligne %2, colonne %3 : %4. </translation>
+        <translation>%1 a pris la ligne %2, colonne %3&#xa0;: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>Player2</comment>
-        <translation>%1 a pris la ligne %2, colonne %3 : %4. </translation>
+        <translation>%1 a pris la ligne %2, colonne %3&#xa0;: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>You</comment>
-        <translation>%1, tu as pris la ligne %2, colonne %3 : %4. </translation>
+        <translation>%1, tu as pris la ligne %2, colonne %3&#xa0;: %4. </translation>
     </message>
     <message>
         <source>%1 took row %2, column %3: %4. </source>
         <comment>I</comment>
-        <translation>%1, j&apos;ai pris la ligne %2, colonne %3 : %4. </translation>
+        <translation>%1, j&apos;ai pris la ligne %2, colonne %3&#xa0;: %4. </translation>
     </message>
 </context>
 <context>
@@ -290,7 +303,7 @@ VAINQUEUR !</translation>
     <message>
         <source>ending-question</source>
         <extracomment>The question before the program ends, answered Yes or No; Yes ends it.</extracomment>
-        <translation>Veux-tu vraiment quitter Blinzor ?</translation>
+        <translation>Veux-tu vraiment quitter Blinzor&#xa0;?</translation>
     </message>
     <message>
         <source>remark-1</source>
@@ -307,7 +320,7 @@ VAINQUEUR !</translation>
     </message>
     <message>
         <source>remark-4</source>
-        <translation>Mes circuits chauffent. Et les tiens ?</translation>
+        <translation>Mes circuits chauffent. Et les tiens&#xa0;?</translation>
     </message>
     <message>
         <source>remark-5</source>
@@ -347,7 +360,7 @@ VAINQUEUR !</translation>
     </message>
     <message>
         <source>remark-14</source>
-        <translation>Vraiment ? Trop tard, j&apos;ai accepté.</translation>
+        <translation>Vraiment&#xa0;? Trop tard, j&apos;ai accepté.</translation>
     </message>
     <message>
         <source>remark-15</source>
@@ -363,7 +376,7 @@ VAINQUEUR !</translation>
     <name>Vibor</name>
     <message>
         <source>Your choice:</source>
-        <translation>Ton choix :</translation>
+        <translation>Ton choix&#xa0;:</translation>
     </message>
     <message>
         <source>Easy</source>

@@ -16,35 +16,48 @@
         <translation>Le informazioni di sistema non sono disponibili in questo momento</translation>
     </message>
     <message>
+        <source>Blinzor</source>
+        <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
+        <translation>Blinzor</translation>
+    </message>
+    <message>
         <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
         <translation>Versione %1</translation>
     </message>
     <message>
         <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
         <translation>Come si gioca</translation>
     </message>
     <message>
         <source>Take a number from the line that is open to you:</source>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
         <translation>Prendi un numero dalla linea che è aperta per te: il primo</translation>
     </message>
     <message>
         <source>the first player takes from a column, the second from a row.</source>
+        <extracomment>Rules line 2 of 5.</extracomment>
         <translation>giocatore prende da una colonna, il secondo da una riga.</translation>
     </message>
     <message>
         <source>The line through your number opens for your opponent.</source>
+        <extracomment>Rules line 3 of 5.</extracomment>
         <translation>La linea che passa per il tuo numero si apre all&apos;avversario.</translation>
     </message>
     <message>
         <source>When the open line is empty the game ends: the higher</source>
+        <extracomment>Rules line 4 of 5.</extracomment>
         <translation>Quando la linea aperta è vuota la partita finisce: vince chi</translation>
     </message>
     <message>
         <source>score wins it, and three won games win the match.</source>
+        <extracomment>Rules line 5 of 5.</extracomment>
         <translation>ha più punti, e con tre partite vinte si vince l&apos;incontro.</translation>
     </message>
     <message>
         <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation>Gli sviluppatori di Blinzor</translation>
     </message>
 </context>

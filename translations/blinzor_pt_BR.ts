@@ -16,35 +16,48 @@
         <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
     <message>
+        <source>Blinzor</source>
+        <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
+        <translation>Blinzor</translation>
+    </message>
+    <message>
         <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
         <translation>Versão %1</translation>
     </message>
     <message>
         <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
         <translation>Como jogar</translation>
     </message>
     <message>
         <source>Take a number from the line that is open to you:</source>
-        <translation>Pegue um número da fileira que está aberta para você: o</translation>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
+        <translation>Pegue um número da fileira aberta para você: o primeiro</translation>
     </message>
     <message>
         <source>the first player takes from a column, the second from a row.</source>
-        <translation>primeiro jogador pega de uma coluna, o segundo de uma linha.</translation>
+        <extracomment>Rules line 2 of 5.</extracomment>
+        <translation>jogador pega de uma coluna, o segundo de uma linha.</translation>
     </message>
     <message>
         <source>The line through your number opens for your opponent.</source>
+        <extracomment>Rules line 3 of 5.</extracomment>
         <translation>A fileira que passa pelo seu número se abre ao adversário.</translation>
     </message>
     <message>
         <source>When the open line is empty the game ends: the higher</source>
+        <extracomment>Rules line 4 of 5.</extracomment>
         <translation>Quando a fileira aberta fica vazia, a partida acaba: vence</translation>
     </message>
     <message>
         <source>score wins it, and three won games win the match.</source>
+        <extracomment>Rules line 5 of 5.</extracomment>
         <translation>quem fizer mais pontos, e três vitórias ganham o confronto.</translation>
     </message>
     <message>
         <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
         <translation>Os desenvolvedores do Blinzor</translation>
     </message>
 </context>
