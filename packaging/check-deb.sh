@@ -42,6 +42,12 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+# The About box's font, and what the game would run without: the toolkit's catalogues.
+grep -q "\bfonts-dejavu-core\b" <<<"$depends" || fail "Depends lacks fonts-dejavu-core: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in qt6-wayland qt6-translations-l10n; do
+    grep -q "\b$package\b" <<<"$recommends" || fail "Recommends lacks $package: $recommends"
+done
 
 dpkg-deb -x "$deb" "$scratch/root"
 for file in usr/games/blinzor \
