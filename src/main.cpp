@@ -1,5 +1,6 @@
 #include "platform/system/CommandLine.h"
 #include "platform/system/FrameTransfer.h"
+#include "platform/system/Language.h"
 #include "platform/system/NoDisplay.h"
 #include "platform/system/SessionBus.h"
 #include "ui/Dravik.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(BLINZOR_VERSION));
     // The desktop matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(BLINZOR_APP_ID));
+    platform::speakTheDesktopsLanguage(); // before any window takes its words
     Dravik window;
     window.show();
     return QApplication::exec();

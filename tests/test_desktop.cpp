@@ -1,6 +1,9 @@
 // The game as a desktop installs it: `cmake --install` into a scratch prefix, the files it
 // lays down, what they say of one another, the desktop's own validators on them, and the
 // installed program's answers on the command line.
+#include "Languages.h"
+#include "platform/system/Language.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -36,6 +39,11 @@ QString themeIconPath(const QString& size, const QString& extension)
 
 const QList<int> ThemeIconSizes{32, 48, 64, 128, 256};
 
+QString catalogueFolder()
+{
+    return DataDir + QStringLiteral("/blinzor/translations");
+}
+
 QStringList expectedFiles()
 {
     QStringList files{Program,
@@ -47,6 +55,8 @@ QStringList expectedFiles()
                       QStringLiteral(BLINZOR_INSTALL_DOCDIR "/changelog.gz")};
     for (int size : ThemeIconSizes)
         files.append(themeIconPath(QStringLiteral("%1x%1").arg(size), QStringLiteral("png")));
+    for (const QString& language : GameLanguages)
+        files.append(catalogueFolder() + QStringLiteral("/blinzor_%1.qm").arg(language));
     return files;
 }
 
@@ -159,6 +169,7 @@ private slots:
     void installsEveryFileUnderThePrefix_data();
     void installsEveryFileUnderThePrefix();
     void installsNothingElse();
+    void installedProgramFindsItsCatalogues();
     void themeIconsHaveTheSizeOfTheirFolder_data();
     void themeIconsHaveTheSizeOfTheirFolder();
 
@@ -220,6 +231,16 @@ void TestDesktop::installsNothingElse()
     files.sort();
     expected.sort();
     QCOMPARE(files, expected);
+}
+
+// The program looks for its catalogues from where it lies; they must be installed there.
+void TestDesktop::installedProgramFindsItsCatalogues()
+{
+    const QString programFolder = QFileInfo(installed(Program)).path();
+    QStringList found;
+    for (const QString& folder : platform::gameCatalogueFolders(programFolder))
+        found += QDir(folder).entryList({QStringLiteral("blinzor_*.qm")});
+    QCOMPARE(found.size(), GameLanguages.size());
 }
 
 void TestDesktop::themeIconsHaveTheSizeOfTheirFolder_data()

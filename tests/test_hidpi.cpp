@@ -4,6 +4,7 @@
 // that open with their corner on the screen. The ratio is fixed before the application
 // starts: 2 in this run; 1, 1.25, 1.5 and 1.75 in further runs that this one starts.
 #include "../assets/generator/GlintSpots.h"
+#include "Languages.h"
 #include "Layout.h"
 #include "Legibility.h"
 #include "RealModal.h"
@@ -13,6 +14,7 @@
 #include "platform/runtime/Image.h"
 #include "platform/runtime/MsgBox.h"
 #include "platform/runtime/Twips.h"
+#include "platform/system/Language.h"
 #include "rules/standins/Contrast.h"
 #include "ui/About.h"
 #include "ui/Dravik.h"
@@ -167,9 +169,9 @@ void checkCaptions(QWidget* window, QStringList& faults)
     forgetFocus();
     const WindowShot shot(window);
     for (const QWidget* control : captionedControls(window)) {
-        const QString fit = captionFitFault(control);
-        if (!fit.isEmpty())
-            faults << where(control) + QStringLiteral(": ") + fit;
+        for (const QString& fit : {captionFitFault(control), crowdingFault(control)})
+            if (!fit.isEmpty())
+                faults << where(control) + QStringLiteral(": ") + fit;
         const double least = control->isEnabled() ? rules::ReadableContrast : MarkContrast;
         const double seen = shot.contrast(control, captionArea(control));
         if (seen < least)
@@ -392,17 +394,25 @@ void TestHighDpi::letTheComputerChoose(Dravik& w)
 
 void TestHighDpi::captionsReadAndFit_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("points");
+    const QString english;
     for (const char* scheme : {"default", "darker", "high contrast"})
         for (int points = 8; points <= 12; ++points)
             QTest::addRow("%s, DejaVu Sans %d", scheme, points)
-                << QString::fromLatin1(scheme) << QStringLiteral("DejaVu Sans") << points;
+                << english << QString::fromLatin1(scheme) << QStringLiteral("DejaVu Sans")
+                << points;
     QTest::addRow("darker, Liberation Sans 10")
-        << QStringLiteral("darker") << QStringLiteral("Liberation Sans") << 10;
+        << english << QStringLiteral("darker") << QStringLiteral("Liberation Sans") << 10;
     QTest::addRow("default, Noto Sans 12")
-        << QStringLiteral("default") << QStringLiteral("Noto Sans") << 12;
+        << english << QStringLiteral("default") << QStringLiteral("Noto Sans") << 12;
+    // A translation must fit the same controls: where it cannot, the translation is shortened.
+    for (const QString& language : GameLanguages)
+        for (int points = 8; points <= 12; ++points)
+            QTest::addRow("%s, DejaVu Sans %d", qPrintable(language), points)
+                << language << QStringLiteral("default") << QStringLiteral("DejaVu Sans") << points;
 }
 
 // Under each scheme and general font every window is shown as the player meets it: the main
@@ -410,11 +420,15 @@ void TestHighDpi::captionsReadAndFit_data()
 // winner's score in red; the strength dialog; the About box; a message box.
 void TestHighDpi::captionsReadAndFit()
 {
+    QFETCH(QString, language);
     QFETCH(QString, scheme);
     QFETCH(QString, family);
     QFETCH(int, points);
     if (!QFontDatabase::hasFamily(family))
         QSKIP("the font is not installed");
+    if (!language.isEmpty() &&
+        !platform::speakLanguage(language, QStringLiteral(BLINZOR_CATALOGUE_FOLDER)))
+        QSKIP("the language has no catalogue yet");
     const QPalette standard = QApplication::palette();
     const QFont general = QApplication::font();
     QApplication::setPalette(schemeNamed(scheme, standard));
@@ -442,12 +456,13 @@ void TestHighDpi::captionsReadAndFit()
 
         whenModalAppears([&faults](QWidget* box) {
             checkCaptions(box, faults);
-            clickButton(box, QStringLiteral("OK"));
+            clickButton(box, platform::toolkitWord("OK"));
         });
         platform::MsgBox(QStringLiteral("Player1 takes the game, 31 to 27."), 48,
                          QStringLiteral("Game Over"));
         w.cancelComputerMove();
     }
+    platform::speakEnglish();
     QApplication::setPalette(standard);
     QApplication::setFont(general);
     Uroven = Variant<int>();

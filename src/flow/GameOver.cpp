@@ -3,6 +3,7 @@
 #include "rules/MatchTexts.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"
+#include "ui/MatchWords.h"
 
 // The line open to the player to move is empty: the game is over. The higher score wins,
 // a tie goes to player 1; three won games win the match and start a new one.
@@ -15,11 +16,11 @@ void Dravik::GameOver()
     won->setCaption(QString::number(gamesWon(w) + 1));
 
     const std::string phrase = matchtexts::winnerPhrase(w, twoPeople(Uroven));
-    platform::MsgBox(QString::fromStdString(matchtexts::gameOverText(phrase)), rules::vbExclamation,
-                     QStringLiteral("Game Over"));
+    platform::MsgBox(matchwords::shown(matchtexts::gameOverText(phrase)), rules::vbExclamation,
+                     tr("Game Over"));
     if (gamesWon(w) >= 3) {
-        platform::MsgBox(QString::fromStdString(matchtexts::matchWonText(phrase)),
-                         rules::vbInformation, QStringLiteral("Congratulations"));
+        platform::MsgBox(matchwords::shown(matchtexts::matchWonText(phrase)), rules::vbInformation,
+                         tr("Congratulations"));
         mNewGame_Click();
     }
 }

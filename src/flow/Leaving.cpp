@@ -26,7 +26,7 @@ constexpr int EndingQuestionStyle = rules::vbYesNo | rules::vbQuestion | rules::
 bool playerAgreesToEnd(const Dravik& window)
 {
     return platform::MsgBox(window.Transl(StoredTexts::endingQuestion), EndingQuestionStyle,
-                            QStringLiteral("Ending")) == rules::vbYes;
+                            Dravik::tr("Ending")) == rules::vbYes;
 }
 
 } // namespace

@@ -4,11 +4,12 @@
 #include "rules/Strength.h"
 #include "rules/standins/Random.h"
 #include "ui/Dravik.h"
+#include "ui/MatchWords.h"
 #include "ui/Vibor.h"
 
 void Dravik::m1vs1_Click()
 {
-    if (!clearForNewGame(QStringLiteral("Player1 score:"), QStringLiteral("Player2 score:")))
+    if (!clearForNewGame(tr("Player1 score:"), tr("Player2 score:")))
         return;
     Uroven = urovenOf(Strength::TwoPeople);
     fillBoard(false);
@@ -18,13 +19,13 @@ void Dravik::m1vs1_Click()
 
 void Dravik::m1vsC_Click()
 {
-    if (!clearForNewGame(QStringLiteral("Your score:"), QStringLiteral("My score:")))
+    if (!clearForNewGame(tr("Your score:"), tr("My score:")))
         return;
     {
         Vibor dialog(this); // writes the chosen strength into Uroven
         dialog.exec();
     }
-    label[1]->setCaption(QString::fromStdString(matchtexts::strengthScoreTitle(Uroven)));
+    label[1]->setCaption(matchwords::shown(matchtexts::strengthScoreTitle(Uroven)));
     fillBoard(true);
     TimerTime->setEnabled(true);
     if (Hod == 1)
@@ -44,8 +45,8 @@ void Dravik::mNewGame_Click()
 bool Dravik::clearForNewGame(const QString& title0, const QString& title1)
 {
     if (Razmer == 0) {
-        platform::MsgBox(QStringLiteral("Choose a board size first: 5x5, 8x8 or 10x10."),
-                         rules::vbInformation, QStringLiteral("Blinzor"));
+        platform::MsgBox(tr("Choose a board size first: 5x5, 8x8 or 10x10."), rules::vbInformation,
+                         QStringLiteral("Blinzor"));
         return false;
     }
     cancelComputerMove();

@@ -3,6 +3,7 @@
 #include "rules/MatchTexts.h"
 #include "rules/Strength.h"
 #include "ui/Dravik.h"
+#include "ui/MatchWords.h"
 
 #include <QEvent>
 
@@ -44,9 +45,7 @@ QString Dravik::scoresSaid() const
 
 void Dravik::tellMove(int Index, int mover)
 {
-    const QString who = QString::fromStdString(matchtexts::moverName(mover, twoPeople(Uroven)));
-    news_ = QStringLiteral("%1 took row %2, column %3: %4. ")
-                .arg(who)
+    news_ = matchwords::moveNews(matchtexts::moverName(mover, twoPeople(Uroven)))
                 .arg(Index / 10 + 1)
                 .arg(Index % 10 + 1)
                 .arg(kK[std::size_t(Index)]->caption()) +
@@ -56,5 +55,5 @@ void Dravik::tellMove(int Index, int mover)
 
 void Dravik::tellClockPoint()
 {
-    notice->tell(QStringLiteral("Time ran out: one point off. ") + scoresSaid());
+    notice->tell(tr("Time ran out: one point off. ") + scoresSaid());
 }

@@ -5,6 +5,7 @@
 #include "platform/runtime/Label.h"
 #include "platform/runtime/MsgBox.h"
 #include "platform/runtime/Twips.h"
+#include "platform/system/Language.h"
 #include "platform/system/Launcher.h"
 #include "platform/system/Registry.h"
 #include "rules/AboutWords.h"
@@ -88,7 +89,7 @@ About::About(QWidget* owner)
       picture_(platform::sharpPicture(QStringLiteral(":/about.bmp")))
 {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("Help - Blinzor"));
+    setWindowTitle(tr("Help - Blinzor"));
     setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
     // A screen reader speaks a dialog's description as it opens.
     setAccessibleDescription(pictureWords());
@@ -97,11 +98,10 @@ About::About(QWidget* owner)
     setFont(platform::defaultCaptionFont());
     setFixedSize(platform::px(AboutClientWidth), platform::px(AboutClientHeight));
 
-    cmdOK = addButton("cmdOK", QStringLiteral("OK"), twipsRect(7320, 4440, 1260, 345));
+    cmdOK = addButton("cmdOK", platform::toolkitWord("OK"), twipsRect(7320, 4440, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &About::cmdOK_Click);
-    cmdSysInfo = addButton("cmdSysInfo", QStringLiteral("&System Info..."),
-                           twipsRect(7320, 4920, 1245, 345));
+    cmdSysInfo = addButton("cmdSysInfo", tr("&System Info..."), twipsRect(7320, 4920, 1245, 345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &About::cmdSysInfo_Click);
     setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
@@ -131,8 +131,8 @@ void About::StartSysInfo()
 {
     const std::optional<QString> path = sysInfoPath();
     if (!path || !platform::StartProgram(*path))
-        platform::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
-                         rules::vbOKOnly, QStringLiteral("Blinzor"));
+        platform::MsgBox(tr("System Information Is Unavailable At This Time"), rules::vbOKOnly,
+                         QStringLiteral("Blinzor"));
 }
 
 bool About::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

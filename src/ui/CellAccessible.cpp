@@ -39,15 +39,14 @@ QString CellAccessible::partInTheGame() const
 {
     // Taking a cell hides it with its number; a cell outside the board is hidden empty.
     if (label()->isHidden())
-        return label()->caption().isEmpty() ? QStringLiteral("not on the board")
-                                            : QStringLiteral("taken");
+        return label()->caption().isEmpty() ? tr("not on the board") : tr("taken");
     switch (label()->backColor()) {
     case platform::Red:
-        return QStringLiteral("the computer's choice");
+        return tr("the computer's choice");
     case platform::White:
-        return QStringLiteral("open to the player to move");
+        return tr("open to the player to move");
     default:
-        return QStringLiteral("not open");
+        return tr("not open");
     }
 }
 

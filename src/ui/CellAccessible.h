@@ -2,6 +2,8 @@
 
 #include "platform/screenreader/LabelAccessible.h"
 
+#include <QCoreApplication>
+
 // A board cell as assistive technology hears it: its name gives the row, the column and the
 // number, such as "Row 3, column 5: 7", and its description the cell's part in the game,
 // which the game keeps in the cell's look: "taken" once hidden with its number, "not on the
@@ -11,6 +13,8 @@
 // score: 15. open to the player to move".
 class CellAccessible : public platform::LabelAccessible
 {
+    Q_DECLARE_TR_FUNCTIONS(CellAccessible)
+
 public:
     using LabelAccessible::LabelAccessible;
 

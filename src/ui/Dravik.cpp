@@ -109,8 +109,7 @@ void Dravik::buildBoard(QWidget* client)
         connect(cell, &Label::moveKeyPressed, this,
                 [this, i](Qt::Key key) { moveFocusFrom(i, key); });
         kK[std::size_t(i)] = cell;
-        cell->setAccessibleName(
-            QStringLiteral("Row %1, column %2").arg(i / 10 + 1).arg(i % 10 + 1));
+        cell->setAccessibleName(tr("Row %1, column %2").arg(i / 10 + 1).arg(i % 10 + 1));
     }
 }
 
@@ -125,32 +124,34 @@ void Dravik::buildScores(QWidget* client)
         label[p]->setBackColor(platform::LightGrey);
         lPl[p] = boldLabel(client, indexed("lPl", i), twipsRect(6480, 120 + 480 * i, 735, 375));
         // Player 0 is "Player1" on the screen.
-        lPl[p]->setAccessibleName(QStringLiteral("Score of player %1").arg(i + 1));
-        LabelS[p]->setAccessibleName(QStringLiteral("Games won by player %1").arg(i + 1));
+        lPl[p]->setAccessibleName(tr("Score of player %1").arg(i + 1));
+        LabelS[p]->setAccessibleName(tr("Games won by player %1").arg(i + 1));
     }
     labelT = new Label(client, QStringLiteral("labelT"));
     labelT->setGeometry(twipsRect(5280, 2160, 375, 255));
     labelT->setBackColor(platform::LightGrey);
-    labelT->setCaption(QStringLiteral("Time:"));
+    labelT->setCaption(tr("Time:"));
     platform::fitCaption(labelT);
     lTime = boldLabel(client, QStringLiteral("lTime"), twipsRect(5880, 2040, 495, 375));
-    lTime->setAccessibleName(QStringLiteral("Turn clock"));
+    lTime->setAccessibleName(tr("Turn clock"));
     notice = new platform::Notice(client, QStringLiteral("notice"));
 }
 
 void Dravik::buildSizeFrame(QWidget* client)
 {
-    fBoard = new QGroupBox(QStringLiteral("Board"), client);
+    fBoard = new QGroupBox(tr("Board"), client);
     fBoard->setObjectName(QStringLiteral("fBoard"));
     fBoard->setGeometry(twipsRect(6480, 1080, 1215, 1335));
     setBackColor(fBoard, platform::LightGrey);
-    static const char* const captions[] = {"5x5", "8x8", "10x10"};
-    static const char* const spoken[] = {"Board of 5 by 5 cells", "Board of 8 by 8 cells",
-                                         "Board of 10 by 10 cells"};
+    static const char* const captions[] = {QT_TR_NOOP("5x5"), QT_TR_NOOP("8x8"),
+                                           QT_TR_NOOP("10x10")};
+    static const char* const spoken[] = {QT_TR_NOOP("Board of 5 by 5 cells"),
+                                         QT_TR_NOOP("Board of 8 by 8 cells"),
+                                         QT_TR_NOOP("Board of 10 by 10 cells")};
     for (int i = 0; i < 3; ++i) {
-        auto* option = new QRadioButton(QLatin1String(captions[i]), fBoard);
+        auto* option = new QRadioButton(tr(captions[i]), fBoard);
         option->setObjectName(indexed("ob", i));
-        option->setAccessibleName(QLatin1String(spoken[i]));
+        option->setAccessibleName(tr(spoken[i]));
         option->setGeometry(twipsRect(240, 240 + 360 * i, 735, 255));
         platform::fitCaption(option);
         // Raised whether the person or the program selects the option.
@@ -187,25 +188,23 @@ void Dravik::buildMenus()
         return a;
     };
 
-    mGame = menuBar()->addMenu(QStringLiteral("Game"));
+    mGame = menuBar()->addMenu(tr("Game"));
     mGame->setObjectName(QStringLiteral("mGame"));
-    mNew = mGame->addMenu(QStringLiteral("New"));
+    mNew = mGame->addMenu(tr("New"));
     mNew->setObjectName(QStringLiteral("mNew"));
-    mNewGame = action(mNew, "mNewGame", QStringLiteral("New Blinzor"),
-                      QKeySequence(Qt::CTRL | Qt::Key_N), &Dravik::mNewGame_Click);
+    mNewGame = action(mNew, "mNewGame", tr("New Blinzor"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                      &Dravik::mNewGame_Click);
     k = mNew->addSeparator();
     k->setObjectName(QStringLiteral("k"));
-    m1vs1 = action(mNew, "m1vs1", QStringLiteral("Humans vs Orcs"), QKeySequence(Qt::Key_F2),
-                   &Dravik::m1vs1_Click);
-    m1vsC = action(mNew, "m1vsC", QStringLiteral("You vs Me"), QKeySequence(Qt::Key_F3),
-                   &Dravik::m1vsC_Click);
-    mExit = action(mGame, "mExit", QStringLiteral("Exit"), QKeySequence(Qt::Key_F4),
-                   &Dravik::mExit_Click);
+    m1vs1 =
+        action(mNew, "m1vs1", tr("Humans vs Orcs"), QKeySequence(Qt::Key_F2), &Dravik::m1vs1_Click);
+    m1vsC = action(mNew, "m1vsC", tr("You vs Me"), QKeySequence(Qt::Key_F3), &Dravik::m1vsC_Click);
+    mExit = action(mGame, "mExit", tr("Exit"), QKeySequence(Qt::Key_F4), &Dravik::mExit_Click);
 
-    mHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mHelp = menuBar()->addMenu(tr("Help"));
     mHelp->setObjectName(QStringLiteral("mHelp"));
-    mAbout = action(mHelp, "mAbout", QStringLiteral("Help..."), QKeySequence(Qt::Key_F1),
-                    &Dravik::mAbout_Click);
+    mAbout =
+        action(mHelp, "mAbout", tr("Help..."), QKeySequence(Qt::Key_F1), &Dravik::mAbout_Click);
 }
 
 void Dravik::buildTimers()

@@ -2,6 +2,8 @@
 
 #include "rules/Transl.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 // Written in their stored form only: each code here is 4 below the character shown.
@@ -30,9 +32,59 @@ const std::array<QLatin1StringView, RemarkCount> remarks = {
 
 const QLatin1StringView remarkTitle = "=\034skn\140\034bnki\034ukqn\034kllkjajp"_L1;
 
+namespace {
+
+constexpr const char* Context = "StoredTexts";
+
+// The ids, in the order of endingQuestion, the remarks and remarkTitle. The comments tell a
+// translator what each text does; its English wording is theirs to ask for.
+constexpr std::array<const char*, RemarkCount + 2> Ids{
+    //: The question before the program ends, answered Yes or No; Yes ends it.
+    QT_TRANSLATE_NOOP("StoredTexts", "ending-question"),
+    //: The computer's cheeky remarks on the strength just chosen in "Your choice:"; one is
+    //: shown at random on OK, in a box with an error icon.
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-1"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-2"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-3"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-4"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-5"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-6"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-7"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-8"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-9"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-10"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-11"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-12"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-13"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-14"),
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-15"),
+    //: The title of the box that shows a remark: who the remark comes from.
+    QT_TRANSLATE_NOOP("StoredTexts", "remark-title"),
+};
+
+// The id of a stored text, or none for a text the program does not store.
+const char* idOf(const QString& stored)
+{
+    if (stored == endingQuestion)
+        return Ids.front();
+    if (stored == remarkTitle)
+        return Ids.back();
+    for (std::size_t k = 0; k < remarks.size(); ++k)
+        if (stored == remarks[k])
+            return Ids[k + 1];
+    return nullptr;
+}
+
+} // namespace
+
 QString shown(const QString& stored)
 {
-    return QString::fromStdU32String(unscramble(stored.toStdU32String()));
+    const QString english = QString::fromStdU32String(unscramble(stored.toStdU32String()));
+    const char* id = idOf(stored);
+    if (!id)
+        return english;
+    const QString translated = QCoreApplication::translate(Context, id);
+    return translated == QLatin1String(id) ? english : translated;
 }
 
 } // namespace StoredTexts

@@ -5,6 +5,7 @@
 #include "platform/drawing/Placement.h"
 #include "platform/runtime/MsgBox.h"
 #include "platform/runtime/Twips.h"
+#include "platform/system/Language.h"
 #include "rules/RemarkPick.h"
 #include "rules/standins/Random.h"
 
@@ -30,7 +31,7 @@ constexpr int RemarkStyle = rules::vbCritical;
 Vibor::Vibor(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("Vibor"));
-    setWindowTitle(QStringLiteral("Your choice:"));
+    setWindowTitle(tr("Your choice:"));
     // A dialog with an owner stays off the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -56,9 +57,10 @@ void Vibor::buildChoiceFrame()
     fChoise = new QGroupBox(this);
     fChoise->setObjectName(QStringLiteral("fChoise"));
     fChoise->setGeometry(twipsRect(120, 0, 2535, 1815));
-    static const char* const captions[] = {"Easy", "Hard", "God", "Satan"};
+    static const char* const captions[] = {QT_TR_NOOP("Easy"), QT_TR_NOOP("Hard"),
+                                           QT_TR_NOOP("God"), QT_TR_NOOP("Satan")};
     for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(QLatin1String(captions[i]), fChoise);
+        auto* option = new QRadioButton(tr(captions[i]), fChoise);
         option->setObjectName(QStringLiteral("obChoise_%1").arg(i));
         // "Satan" is the longest caption and gets a wider button.
         option->setGeometry(twipsRect(840, 240 + 360 * i, i == 3 ? 855 : 735, 375));
@@ -74,7 +76,7 @@ void Vibor::buildChoiceFrame()
 
 void Vibor::buildOkButton()
 {
-    kOK = new QPushButton(QStringLiteral("OK"), this);
+    kOK = new QPushButton(platform::toolkitWord("OK"), this);
     kOK->setObjectName(QStringLiteral("kOK"));
     kOK->setGeometry(OkPlace);
     // Taller only where the font's line would no longer fit within the button's bevel.

@@ -186,6 +186,25 @@ QString captionFitFault(const QWidget* control)
     return {};
 }
 
+QString crowdingFault(const QWidget* control)
+{
+    const QWidget* parent = control->parentWidget();
+    if (!parent || control->isWindow())
+        return {};
+    if (!parent->rect().contains(control->geometry()))
+        return QStringLiteral("reaches outside %1").arg(parent->objectName());
+    for (const QObject* child : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(child);
+        if (!sibling || sibling == control || !sibling->isVisible() || sibling->isWindow())
+            continue;
+        // The strength options stand a pixel into one another by design.
+        const QRect shared = sibling->geometry() & control->geometry();
+        if (shared.width() > 1 && shared.height() > 1)
+            return QStringLiteral("runs into %1").arg(sibling->objectName());
+    }
+    return {};
+}
+
 namespace {
 
 // The colour roles in the order a scheme file of qt6ct lists them.

@@ -49,6 +49,10 @@ QRect captionArea(const QWidget* control);
 // Why the caption does not fit its control at the control's font, or empty if it does.
 QString captionFitFault(const QWidget* control);
 
+// A control that has grown for its caption must still lie within its parent and clear of its
+// visible siblings: the description of where it runs into, or empty.
+QString crowdingFault(const QWidget* control);
+
 // A dark scheme as a desktop hands it out (the "darker" colours of qt6ct), and a
 // high-contrast one: white text on black.
 QPalette darkerPalette();

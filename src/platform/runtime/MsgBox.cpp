@@ -1,5 +1,7 @@
 #include "platform/runtime/MsgBox.h"
 
+#include "platform/system/Language.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -32,11 +34,11 @@ QString buttonText(rules::MsgBoxResult answer)
 {
     switch (answer) {
     case rules::vbOK:
-        return QStringLiteral("OK");
+        return toolkitWord("OK");
     case rules::vbYes:
-        return QStringLiteral("&Yes");
+        return toolkitWord("&Yes");
     case rules::vbNo:
-        return QStringLiteral("&No");
+        return toolkitWord("&No");
     }
     return {};
 }
