@@ -154,8 +154,8 @@ LangString ShortcutDescription ${LANG_ENGLISH} "Take numbers from the open row o
     outscore your opponent"
 LangString ShortcutDescription ${LANG_GERMAN} "Zahlen aus der offenen Zeile oder Spalte \
     nehmen und mehr Punkte als der Gegner sammeln"
-LangString ShortcutDescription ${LANG_FRENCH} "Prenez des chiffres dans la ligne ou la \
-    colonne ouverte et marquez plus de points que votre adversaire"
+LangString ShortcutDescription ${LANG_FRENCH} "Prends des chiffres dans la ligne ou la \
+    colonne ouverte et marque plus de points que ton adversaire"
 LangString ShortcutDescription ${LANG_SPANISH} "Toma números de la fila o la columna abierta \
     y supera la puntuación de tu rival"
 LangString ShortcutDescription ${LANG_ITALIAN} "Prendi i numeri dalla riga o dalla colonna \
@@ -164,10 +164,10 @@ LangString ShortcutDescription ${LANG_PORTUGUESEBR} "Pegue números da linha ou 
     aberta e faça mais pontos que seu adversário"
 LangString ShortcutDescription ${LANG_POLISH} "Zabieraj liczby z otwartego wiersza lub \
     kolumny i zdobądź więcej punktów niż przeciwnik"
-LangString ShortcutDescription ${LANG_RUSSIAN} "Забирайте числа из открытой строки или \
-    столбца и наберите больше очков, чем соперник"
-LangString ShortcutDescription ${LANG_UKRAINIAN} "Забирайте числа з відкритого рядка чи \
-    стовпця й наберіть більше очок, ніж суперник"
+LangString ShortcutDescription ${LANG_RUSSIAN} "Забирай числа из открытой строки или \
+    столбца и набери больше очков, чем соперник"
+LangString ShortcutDescription ${LANG_UKRAINIAN} "Забирай числа з відкритого рядка чи \
+    стовпця й набери більше очок, ніж суперник"
 LangString ShortcutDescription ${LANG_DUTCH} "Neem getallen uit de open rij of kolom en \
     scoor meer dan je tegenstander"
 LangString ShortcutDescription ${LANG_TURKISH} "Açık satırdan ya da sütundan sayı al, \
