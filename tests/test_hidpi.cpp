@@ -355,8 +355,8 @@ void TestHighDpi::aboutShowsTheDensePicture()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.size(), QSize(575, 431));
-    // All but the corner where the real buttons lie over the picture's copies of them.
-    showsDensePicture(dialog, QRect(0, 0, 480, 431), QStringLiteral(":/about.bmp"));
+    // The wall and the lettering above the slate, where the box engraves its words.
+    showsDensePicture(dialog, QRect(0, 0, 480, 130), QStringLiteral(":/about.bmp"));
 }
 
 void TestHighDpi::windowIconHasADenseSize()

@@ -15,6 +15,51 @@
         <source>System Information Is Unavailable At This Time</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Blinzor</source>
+        <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <extracomment>Beside the game&apos;s name; %1 is the version number, such as 3.00.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <extracomment>Heading of the rules on the About box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take a number from the line that is open to you:</source>
+        <extracomment>Rules line 1 of 5: the five lines read as one text. Each line must stay about as long as the English, which fills the slate&apos;s width.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first player takes from a column, the second from a row.</source>
+        <extracomment>Rules line 2 of 5.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line through your number opens for your opponent.</source>
+        <extracomment>Rules line 3 of 5.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the open line is empty the game ends: the higher</source>
+        <extracomment>Rules line 4 of 5.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score wins it, and three won games win the match.</source>
+        <extracomment>Rules line 5 of 5.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Blinzor developers</source>
+        <extracomment>The credit at the foot of the About box&apos;s slate.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CellAccessible</name>

@@ -1,15 +1,18 @@
 #include "AboutPicture.h"
 
-#include "rules/AboutWords.h"
+#include "platform/drawing/DejaVuSans.h"
+#include "ui/AboutWords.h"
 
 #include <QFont>
 #include <array>
+
+using platform::dejaVuSans;
 
 namespace artwork {
 
 namespace {
 
-constexpr QRect Slate{28, 132, 436, 276};
+constexpr QRect Slate = AboutWords::Slate;
 constexpr QRect BoardCorner{493, 141, 74, 74}; // framed to line up with the buttons below
 constexpr int BoardCell = 22;
 constexpr int BoardGap = 4;
@@ -19,31 +22,10 @@ const QColor ButtonLight(255, 255, 255);
 const QColor ButtonSoftLight(223, 223, 223);
 const QColor ButtonShade(128, 128, 128);
 const QColor ButtonDark(0, 0, 0);
-const QColor Lime(206, 232, 70);
-const QColor Chalk(218, 218, 206);
-const QColor Engraved(12, 14, 12);
-
-QFont font(int pixelSize, bool bold = false, bool italic = false)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-// Text cut into the slate: a dark line above and left of the letters makes them sit in it.
-void engrave(QPainter& painter, QPoint at, const QString& text, const QColor& colour)
-{
-    painter.setPen(Engraved);
-    painter.drawText(at - QPoint(1, 1), text);
-    painter.setPen(colour);
-    painter.drawText(at, text);
-}
 
 MetalLettering aboutLettering()
 {
-    return MetalLettering({MetalLettering::fitText(QStringLiteral("BLINZOR"), font(80, true),
+    return MetalLettering({MetalLettering::fitText(QStringLiteral("BLINZOR"), dejaVuSans(80, true),
                                                    QRectF(40, 24, 496, 80))});
 }
 
@@ -62,28 +44,9 @@ void AboutPicture::drawSlate(QPainter& painter) const
                      QColor(150, 150, 142));
     painter.fillRect(QRect(Slate.right() - 1, Slate.top() + 3, 2, Slate.height() - 3),
                      QColor(150, 150, 142));
-}
-
-void AboutPicture::drawWords(QPainter& painter) const
-{
-    const int left = Slate.left() + 22;
-    painter.setFont(font(30, true));
-    engrave(painter, QPoint(left, Slate.top() + 48), QLatin1String(aboutwords::Title), Lime);
-    painter.setFont(font(14));
-    engrave(painter, QPoint(left + 150, Slate.top() + 47), QLatin1String(aboutwords::Version),
-            Chalk);
-    painter.fillRect(QRect(left, Slate.top() + 62, Slate.width() - 44, 1), QColor(110, 128, 30));
-
-    painter.setFont(font(14, true));
-    engrave(painter, QPoint(left, Slate.top() + 96), QLatin1String(aboutwords::RulesHeading), Lime);
-    painter.setFont(font(13));
-    for (std::size_t i = 0; i < aboutwords::Rules.size(); ++i)
-        engrave(painter, QPoint(left, Slate.top() + 122 + int(i) * 21),
-                QLatin1String(aboutwords::Rules[i]), Chalk);
-
-    painter.setFont(font(12, false, true));
-    engrave(painter, QPoint(left, Slate.bottom() - 20), QLatin1String(aboutwords::Credit),
-            QColor(170, 170, 160));
+    // The game's words are engraved over the slate when the box opens, in the player's
+    // language; the picture has only the rule under the title.
+    painter.fillRect(AboutWords::TitleRule, QColor(110, 128, 30));
 }
 
 // Three by three cells of a game in progress: the open column is white and the computer has
@@ -95,7 +58,7 @@ void AboutPicture::drawBoardCorner(QPainter& painter) const
     painter.fillRect(frame, ButtonShade);
     painter.fillRect(frame.adjusted(0, 0, -2, -2), ButtonLight);
     painter.fillRect(frame.adjusted(2, 2, -2, -2), ButtonFace);
-    painter.setFont(font(14, true));
+    painter.setFont(dejaVuSans(14, true));
     for (int i = 0; i < 9; ++i) {
         const int row = i / 3;
         const int col = i % 3;
@@ -121,7 +84,7 @@ void AboutPicture::drawButton(QPainter& painter, const QRect& place, const QStri
     painter.fillRect(r.adjusted(1, 1, -2, -2), ButtonSoftLight);
     painter.fillRect(r.adjusted(2, 2, -2, -2), ButtonFace);
     painter.setPen(ButtonDark);
-    painter.setFont(font(11));
+    painter.setFont(dejaVuSans(11));
     painter.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
 }
 
@@ -133,7 +96,6 @@ QImage AboutPicture::draw(int scale) const
     painter.scale(scale, scale);
     drawSlate(painter);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    drawWords(painter);
     drawBoardCorner(painter);
     drawButton(painter, OkButton, QStringLiteral("OK"));
     drawButton(painter, SysInfoButton, QStringLiteral("&System Info..."));

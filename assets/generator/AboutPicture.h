@@ -9,9 +9,10 @@
 
 namespace artwork {
 
-// The background of the About dialog: the title lettering across the wall, a slate with a few
-// words about the game, a corner of the board, and drawn copies of the dialog's buttons
-// exactly where the real ones sit, so no gap shows round them.
+// The background of the About dialog: the title lettering across the wall, a bare slate for
+// the words about the game (the box engraves them in the player's language), a corner of the board,
+// and drawn copies of the dialog's buttons exactly where the real ones sit, so no gap shows round
+// them.
 class AboutPicture
 {
 public:
@@ -25,7 +26,6 @@ public:
 
 private:
     void drawSlate(QPainter& painter) const;
-    void drawWords(QPainter& painter) const;
     void drawBoardCorner(QPainter& painter) const;
     void drawButton(QPainter& painter, const QRect& place, const QString& caption) const;
 

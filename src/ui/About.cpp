@@ -8,7 +8,6 @@
 #include "platform/system/Language.h"
 #include "platform/system/Launcher.h"
 #include "platform/system/Registry.h"
-#include "rules/AboutWords.h"
 #include "rules/standins/RegistryValue.h"
 
 #include <QKeyEvent>
@@ -68,31 +67,19 @@ std::optional<QString> sysInfoPath()
     return std::nullopt;
 }
 
-// The words drawn in the picture, as sentences: the rules run on over the picture's lines.
-QString pictureWords()
-{
-    QStringList rules;
-    for (const char* line : aboutwords::Rules)
-        rules << QLatin1String(line);
-    return QStringLiteral("%1 %2. %3: %4 %5.")
-        .arg(QLatin1String(aboutwords::Title), QLatin1String(aboutwords::Version),
-             QLatin1String(aboutwords::RulesHeading), rules.join(QLatin1Char(' ')),
-             QLatin1String(aboutwords::Credit));
-}
-
 } // namespace
 
 About::About(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      picture_(platform::sharpPicture(QStringLiteral(":/about.bmp")))
+      picture_(words_.engravedOnto(platform::sharpPicture(QStringLiteral(":/about.bmp"))))
 {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(tr("Help - Blinzor"));
     setWindowIcon(QIcon()); // a plain dialog frame: no icon, not even the owner's
     // A screen reader speaks a dialog's description as it opens.
-    setAccessibleDescription(pictureWords());
+    setAccessibleDescription(words_.spoken());
     // The buttons lie over the picture's drawn copies of them, so they keep the design's
     // size and font whatever font the desktop uses.
     setFont(platform::defaultCaptionFont());

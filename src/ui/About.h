@@ -1,14 +1,17 @@
 #pragma once
 
+#include "ui/AboutWords.h"
+
 #include <QDialog>
 #include <QPixmap>
 #include <cstdint>
 
 class QPushButton;
 
-// The About box: one large picture with two real buttons laid exactly over the picture's
-// drawn copies of them. "OK" closes it; "System Info..." starts the system's own
-// system-information tool, found through two machine-wide registry entries.
+// The About box: one large picture, with its words engraved on the slate in the player's
+// language and two real buttons laid exactly over the picture's drawn copies of them. "OK"
+// closes it; "System Info..." starts the system's own system-information tool, found
+// through two machine-wide registry entries.
 class About : public QDialog
 {
     Q_OBJECT
@@ -37,5 +40,6 @@ protected:
 private:
     QPushButton* addButton(const char* name, const QString& caption, const QRect& geometry);
 
+    const AboutWords words_; // before the picture, which is drawn with them
     QPixmap picture_;
 };

@@ -1,6 +1,7 @@
 #include "ui/MatchWords.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 namespace matchwords {
@@ -52,12 +53,10 @@ QString shown(const std::string& english)
 
 QString moveNews(const std::string& mover)
 {
-    const Sentence* sentence = &MoveNews[0];
-    for (const Sentence& s : MoveNews)
-        if (mover == s.mover)
-            sentence = &s;
-    return QCoreApplication::translate(Context, sentence->source, sentence->mover)
-        .arg(shown(mover));
+    const auto* const told = std::find_if(MoveNews.begin(), MoveNews.end(),
+                                          [&mover](const Sentence& s) { return mover == s.mover; });
+    const Sentence& sentence = told != MoveNews.end() ? *told : MoveNews.front();
+    return QCoreApplication::translate(Context, sentence.source, sentence.mover).arg(shown(mover));
 }
 
 std::vector<std::string> composed()

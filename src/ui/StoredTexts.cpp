@@ -3,6 +3,7 @@
 #include "rules/Transl.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -62,29 +63,30 @@ constexpr std::array<const char*, RemarkCount + 2> Ids{
     QT_TRANSLATE_NOOP("StoredTexts", "remark-title"),
 };
 
-// The id of a stored text, or none for a text the program does not store.
-const char* idOf(const QString& stored)
+// Where a stored text stands among the ids, or none for a text the program does not store.
+std::optional<std::size_t> placeOf(const QString& stored)
 {
     if (stored == endingQuestion)
-        return Ids.front();
-    if (stored == remarkTitle)
-        return Ids.back();
+        return 0;
     for (std::size_t k = 0; k < remarks.size(); ++k)
         if (stored == remarks[k])
-            return Ids[k + 1];
-    return nullptr;
+            return k + 1;
+    if (stored == remarkTitle)
+        return Ids.size() - 1;
+    return std::nullopt;
 }
 
 } // namespace
 
 QString shown(const QString& stored)
 {
-    const QString english = QString::fromStdU32String(unscramble(stored.toStdU32String()));
-    const char* id = idOf(stored);
-    if (!id)
+    QString english = QString::fromStdU32String(unscramble(stored.toStdU32String()));
+    const std::optional<std::size_t> place = placeOf(stored);
+    if (!place)
         return english;
-    const QString translated = QCoreApplication::translate(Context, id);
-    return translated == QLatin1String(id) ? english : translated;
+    const QLatin1StringView id(Ids[*place]);
+    QString translated = QCoreApplication::translate(Context, Ids[*place]);
+    return translated == id ? english : translated;
 }
 
 } // namespace StoredTexts

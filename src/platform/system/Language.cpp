@@ -64,8 +64,8 @@ QString chosenLanguage(const QStringList& preferred, const QStringList& spoken)
 {
     for (const QString& given : preferred) {
         // "de_AT.UTF-8@euro" and "de-AT" name the same language and region.
-        const QString tag = given.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
-        const QString language = tag.section(u'_', 0, 0);
+        QString tag = given.section(u'.', 0, 0).section(u'@', 0, 0).replace(u'-', u'_');
+        QString language = tag.section(u'_', 0, 0);
         if (language == "en"_L1 || tag == "C"_L1 || tag == "POSIX"_L1)
             return {};
         if (spoken.contains(tag))
