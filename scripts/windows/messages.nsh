@@ -167,7 +167,7 @@ LangString ShortcutDescription ${LANG_POLISH} "Zabieraj liczby z otwartego wiers
 LangString ShortcutDescription ${LANG_RUSSIAN} "Забирай числа из открытой строки или \
     столбца и набери больше очков, чем соперник"
 LangString ShortcutDescription ${LANG_UKRAINIAN} "Забирай числа з відкритого рядка чи \
-    стовпця й набери більше очок, ніж суперник"
+    стовпчика й набери більше очок, ніж суперник"
 LangString ShortcutDescription ${LANG_DUTCH} "Neem getallen uit de open rij of kolom en \
     scoor meer dan je tegenstander"
 LangString ShortcutDescription ${LANG_TURKISH} "Açık satırdan ya da sütundan sayı al, \
