@@ -152,7 +152,7 @@ LangString ListDamaged ${LANG_TURKISH} "$INSTDIR içindeki Blinzor dosya listesi
 ; The Start-menu entry's description, as the Linux menu entry's comment has it.
 LangString ShortcutDescription ${LANG_ENGLISH} "Take numbers from the open row or column and \
     outscore your opponent"
-LangString ShortcutDescription ${LANG_GERMAN} "Zahlen aus der offenen Zeile oder Spalte \
+LangString ShortcutDescription ${LANG_GERMAN} "Zahlen aus der offenen Reihe oder Spalte \
     nehmen und mehr Punkte als der Gegner sammeln"
 LangString ShortcutDescription ${LANG_FRENCH} "Prends des chiffres dans la ligne ou la \
     colonne ouverte et marque plus de points que ton adversaire"
