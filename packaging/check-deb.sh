@@ -9,6 +9,7 @@ set -euo pipefail
 build=$1
 cpack=$2
 app_id=$3
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 for tool in dpkg-deb dpkg-shlibdeps; do
     if ! command -v "$tool" >/dev/null; then
@@ -42,8 +43,19 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
     grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+# The About box's font, and what the game would run without: the toolkit's catalogues.
+grep -q "\bfonts-dejavu-core\b" <<<"$depends" || fail "Depends lacks fonts-dejavu-core: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in qt6-wayland qt6-translations-l10n; do
+    grep -q "\b$package\b" <<<"$recommends" || fail "Recommends lacks $package: $recommends"
+done
 
 dpkg-deb -x "$deb" "$scratch/root"
+# The game's catalogue of every language it has a source for.
+catalogues=()
+for source in "$root"/translations/blinzor_*.ts; do
+    catalogues+=("usr/share/blinzor/translations/$(basename "$source" .ts).qm")
+done
 for file in usr/games/blinzor \
     usr/share/man/man6/blinzor.6.gz \
     usr/share/doc/blinzor/copyright \
@@ -51,7 +63,8 @@ for file in usr/games/blinzor \
     "usr/share/applications/$app_id.desktop" \
     "usr/share/metainfo/$app_id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-    "usr/share/icons/hicolor/256x256/apps/$app_id.png"; do
+    "usr/share/icons/hicolor/256x256/apps/$app_id.png" \
+    "${catalogues[@]}"; do
     [ -f "$scratch/root/$file" ] || fail "the package lacks /$file"
 done
 

@@ -108,6 +108,14 @@ QList<XmlElement> xmlElements(const QString& path)
     return xml.hasError() ? QList<XmlElement>() : elements;
 }
 
+// How many elements of that name are in that language; an empty one is the English text.
+qsizetype countIn(const QList<XmlElement>& elements, const QString& name, const QString& language)
+{
+    return std::count_if(elements.begin(), elements.end(), [&](const XmlElement& e) {
+        return e.name == name && e.attributes.value(QStringLiteral("xml:lang")) == language;
+    });
+}
+
 const XmlElement* firstNamed(const QList<XmlElement>& elements, const QString& name)
 {
     for (const XmlElement& e : elements)
@@ -176,6 +184,11 @@ private slots:
     // What the files say of one another
     void desktopEntryLaunchesTheInstalledProgramWithItsIcon();
     void metainfoDescribesTheSameApplication();
+
+    // Every language the game speaks
+    void menuEntrySpeaksEveryLanguage();
+    void metainfoSpeaksEveryLanguage();
+    void metainfoListsEveryLanguage();
 
     // The desktop's validators
     void desktopEntryPassesDesktopFileValidate();
@@ -307,6 +320,40 @@ void TestDesktop::metainfoDescribesTheSameApplication()
     QVERIFY(release);
     QCOMPARE(release->attributes.value(QStringLiteral("version")).toString(),
              QStringLiteral(BLINZOR_VERSION));
+}
+
+// The menu shows the game's line and finds it by its keywords in the player's language.
+void TestDesktop::menuEntrySpeaksEveryLanguage()
+{
+    const QMap<QString, QString> entry = desktopEntry(installed(desktopEntryPath()));
+    for (const QString& language : GameLanguages)
+        for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+            const QString name = key + '[' + language + ']';
+            const QString translated = entry.value(name);
+            QVERIFY2(!translated.isEmpty() && translated != entry.value(key), qPrintable(name));
+        }
+}
+
+// Every paragraph, item and caption that software centres show has each language's version.
+void TestDesktop::metainfoSpeaksEveryLanguage()
+{
+    const QList<XmlElement> info = xmlElements(installed(metainfoPath()));
+    for (const QString& language : GameLanguages)
+        for (const QString name : {"summary", "p", "li", "caption"})
+            QVERIFY2(countIn(info, name, language) == countIn(info, name, QString()),
+                     qPrintable(name + ' ' + language));
+}
+
+void TestDesktop::metainfoListsEveryLanguage()
+{
+    QStringList listed;
+    for (const XmlElement& e : xmlElements(installed(metainfoPath())))
+        if (e.name == QStringLiteral("lang"))
+            listed.append(e.text);
+    QStringList languages = GameLanguages;
+    languages.sort();
+    listed.sort();
+    QCOMPARE(listed, languages);
 }
 
 void TestDesktop::desktopEntryPassesDesktopFileValidate()

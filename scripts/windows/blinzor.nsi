@@ -1,8 +1,11 @@
 ; The Windows installer: the licence first, then the kind of install, the folder, a Start-menu
 ; entry with the game's icon, and an uninstaller that Windows' list of programs knows and that
 ; takes away only what was installed. scripts/windows/make-installer passes the folder to pack
-; (STAGE), the list of what is in it (FILE_LIST), the version and the output.
+; (STAGE), the list of what is in it (FILE_LIST), the version and the output. It speaks
+; English and ten other languages, each chosen by Windows' display language.
 Unicode true
+; Any warning fails the build: among them a message missing in one of the languages.
+!pragma warning error all
 Target amd64-unicode
 SetCompressor /SOLID lzma
 
@@ -28,8 +31,9 @@ SetCompressor /SOLID lzma
 !define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallLocation"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${UNINSTALL_KEY}"
 !define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallLocation"
-!define MULTIUSER_INSTALLMODEPAGE_TEXT_ALLUSERS "For everyone"
-!define MULTIUSER_INSTALLMODEPAGE_TEXT_CURRENTUSER "Only for me"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_ALLUSERS "$(ForEveryone)"
+!define MULTIUSER_INSTALLMODEPAGE_TEXT_CURRENTUSER "$(OnlyForMe)"
+!define MULTIUSER_INIT_TEXT_ALLUSERSNOTPOSSIBLE "$(AllUsersNotPossible)"
 !include "MultiUser.nsh"
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -54,7 +58,28 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) The Blinzor developer
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; English first: the language of a Windows that speaks none of the others. NSIS picks the one
+; of Windows' display language by itself, so there is no dialog asking for one.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Ukrainian"
+!insertmacro MUI_LANGUAGE "Dutch"
+; NSIS's Turkish lacks the words of the page that chooses the kind of install.
+!define MULTIUSER_TEXT_INSTALLMODE_TITLE "Kullanıcıları Seçin"
+!define MULTIUSER_TEXT_INSTALLMODE_SUBTITLE "$(^NameDA) uygulamasını hangi kullanıcılar için \
+    kurmak istediğinizi seçin."
+!define MULTIUSER_INNERTEXT_INSTALLMODE_TOP "$(^NameDA) uygulamasını yalnızca kendiniz için mi, \
+    yoksa bu bilgisayarın tüm kullanıcıları için mi kurmak istediğinizi seçin. $(^ClickNext)"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_ALLUSERS "Bu bilgisayarı kullanan herkes için kur"
+!define MULTIUSER_INNERTEXT_INSTALLMODE_CURRENTUSER "Yalnızca benim için kur"
+!insertmacro MUI_LANGUAGE "Turkish"
+!include "messages.nsh"
 
 Function .onInit
     SetRegView 64
@@ -71,9 +96,8 @@ Function EnsureFolderWritable
     FileOpen $0 "$INSTDIR\Blinzor-setup.tmp" w
     ${If} ${Errors}
         RMDir "$INSTDIR"
-        MessageBox MB_OK|MB_ICONSTOP "Blinzor cannot be installed in $INSTDIR: the folder \
-            cannot be written. Choose another folder." /SD IDOK
-        Abort "The folder cannot be written."
+        MessageBox MB_OK|MB_ICONSTOP "$(FolderNotWritable)" /SD IDOK
+        Abort "$(FolderNotWritableDetail)"
     ${EndIf}
     FileClose $0
     Delete "$INSTDIR\Blinzor-setup.tmp"
@@ -100,7 +124,8 @@ Section "Blinzor"
     File /r "${STAGE}\*"
     File "/oname=${LIST}" "${FILE_LIST}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
-    CreateShortCut "$SMPROGRAMS\Blinzor.lnk" "$INSTDIR\blinzor.exe" "" "$INSTDIR\blinzor.exe" 0
+    CreateShortCut "$SMPROGRAMS\Blinzor.lnk" "$INSTDIR\blinzor.exe" "" "$INSTDIR\blinzor.exe" 0 \
+        SW_SHOWNORMAL "" "$(ShortcutDescription)"
     ; Last, so that an install that stops halfway leaves no entry in the list of programs.
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Blinzor"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -201,10 +226,8 @@ Section "Uninstall"
         RMDir "$INSTDIR"
     ${Else}
         SetErrorLevel 2
-        DetailPrint "No file was removed: the list of Blinzor's files is missing or damaged."
-        MessageBox MB_OK|MB_ICONEXCLAMATION "The list of Blinzor's files in $INSTDIR is missing \
-            or damaged, so no file was removed: Blinzor is only taken off the list of programs \
-            and the Start menu. Delete from the folder what you no longer want." /SD IDOK
+        DetailPrint "$(ListDamagedDetail)"
+        MessageBox MB_OK|MB_ICONEXCLAMATION "$(ListDamaged)" /SD IDOK
     ${EndIf}
     ; Its own entry names this folder, or an uninstaller that is gone.
     ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
