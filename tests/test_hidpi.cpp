@@ -374,7 +374,7 @@ void TestHighDpi::startAgainstTheComputer(Dravik& w)
     MsgBoxRecorder remark;
     UrovenVibor = 1;
     w.ob[1]->click();
-    whenModalAppears([](QWidget* strength) { clickButton(strength, QStringLiteral("OK")); });
+    whenModalAppears([](QWidget* strength) { clickButton(strength, platform::toolkitWord("OK")); });
     w.m1vsC_Click();
     if (w.TimerCompHod->enabled()) { // the computer drew the first move: it makes it now
         w.TimerCompHod->setEnabled(false);

@@ -58,7 +58,7 @@
     <message>
         <source>Blinzor</source>
         <extracomment>The game&apos;s name, large at the top of the About box&apos;s slate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blinzor</translation>
     </message>
 </context>
 <context>
