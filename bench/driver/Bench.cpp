@@ -122,9 +122,16 @@ void Bench::countStartupInstructions()
     for (int run = 0; run < Runs; ++run) {
         for (const Program* p : {&floor_, &game_}) {
             const std::string out = (dir / (p->name + "." + std::to_string(run))).string();
-            std::string command = "BLINZOR_BENCH_EXIT_AT_FRAME=1 LD_PRELOAD=" + o_.shim;
-            for (const std::string& e : environmentFor("offscreen"))
-                command += " " + e;
+            // env(1) takes the variables to unset (-u NAME) before those to set.
+            std::string unset;
+            std::string set = " BLINZOR_BENCH_EXIT_AT_FRAME=1 LD_PRELOAD=" + o_.shim;
+            for (const std::string& e : environmentFor("offscreen")) {
+                if (e.find('=') == std::string::npos)
+                    unset += " -u " + e;
+                else
+                    set += " " + e;
+            }
+            std::string command = "env" + unset + set;
             command += " valgrind --tool=callgrind --callgrind-out-file=" + out + " " + p->path +
                        " >>" + logFile() + " 2>&1";
             const bool ran = std::system(command.c_str()) == 0;
