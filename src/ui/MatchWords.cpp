@@ -10,8 +10,9 @@ namespace {
 
 constexpr const char* Context = "Match";
 
-// The rules' every composed text, each marked for the translation tools.
-constexpr std::array Composed{
+// The rules' every composed text, marked here for the translation tools, which read the
+// sources: shown() looks each up by its English at run time.
+[[maybe_unused]] constexpr std::array Composed{
     QT_TRANSLATE_NOOP("Match", "Player1 win!"),
     QT_TRANSLATE_NOOP("Match", "Player2 win!"),
     QT_TRANSLATE_NOOP("Match", "You  win!"),
@@ -57,11 +58,6 @@ QString moveNews(const std::string& mover)
                                           [&mover](const Sentence& s) { return mover == s.mover; });
     const Sentence& sentence = told != MoveNews.end() ? *told : MoveNews.front();
     return QCoreApplication::translate(Context, sentence.source, sentence.mover).arg(shown(mover));
-}
-
-std::vector<std::string> composed()
-{
-    return {Composed.begin(), Composed.end()};
 }
 
 } // namespace matchwords

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <string>
-#include <vector>
 
 // The match's words in the player's language. The rules compose them in English - a winner
 // phrase cut and joined to " win!", a strength's name before "'s score:" - and another
@@ -15,8 +14,5 @@ QString shown(const std::string& english);
 // "%1 took row %2, column %3: %4. " for `mover` ("Player1", "Player2", "You", "I"), whose
 // verb another language may bend to the mover.
 QString moveNews(const std::string& mover);
-
-// Every text shown() may be given, as the translation tools collect them.
-std::vector<std::string> composed();
 
 } // namespace matchwords
